@@ -1,0 +1,48 @@
+#ifndef VORMIS_LINEAR_COLONY_H
+#define VORMIS_LINEAR_COLONY_H
+
+#include <vector>
+
+// The straightforward form of the colony's walk, kept as the reference the
+// engine is measured and checked against: every neighbour test scans the
+// obstacle list and the ant's whole path.  It reads only what a world needs
+// and deliberately shares no code with the engine.
+struct LinearWorld
+{
+    int size = 10;
+    int ants = 5;
+    int homeX = 0, homeY = 0;
+    int foodX = 9, foodY = 9;
+    int alpha = 2, beta = 1;
+    double ro = 0.1;
+    std::vector<std::pair<int, int>> obstacles;
+};
+
+class LinearColony
+{
+public:
+    struct Ant
+    {
+        int x = 0, y = 0, steps = 1, pathLength = 1;
+        bool atFood = false;
+        std::vector<int> pathX, pathY;
+    };
+
+    LinearColony(const LinearWorld &world, unsigned seed);
+    void runGeneration();
+
+    std::vector<Ant> ants;
+    std::vector<std::vector<double>> routing, pheromone, heuristic;
+    int arrivals = 0;
+
+private:
+    bool isObstacle(int x, int y) const;
+    bool isOnPath(const Ant &ant, int x, int y) const;
+    bool chooseNextCell(const Ant &ant, int &nextX, int &nextY);
+    double nextFraction();
+
+    LinearWorld m_world;
+    unsigned m_state;
+};
+
+#endif

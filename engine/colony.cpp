@@ -1,0 +1,413 @@
+#include "colony.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <ctime>
+#include <iomanip>
+#include <iostream>
+#include <utility>
+
+namespace {
+
+// The engine holds one N x N path table per ant; these bounds keep a careless
+// caller from asking for more memory than any world on screen could use.
+constexpr int kMaxSize = 1000;
+constexpr int kMaxAnts = 100000;
+
+// Neighbours in the order the transition rule examines them.
+constexpr int kNeighbourDx[8] = {0, -1, 0, +1, -1, -1, +1, +1};
+constexpr int kNeighbourDy[8] = {-1, -1, +1, +1, 0, +1, 0, -1};
+
+} // namespace
+
+Colony::Colony(const int &size, const int &antCount)
+{
+    seedRandom(static_cast<unsigned>(std::time(nullptr)));
+    setSize(size);
+    m_foodX = m_foodY = m_size - 1;
+    m_homeX = m_homeY = 0;
+    m_antCount = std::clamp(antCount, 0, kMaxAnts);
+    m_alpha = 2;
+    m_beta = 1;
+    m_ro = 0.1;
+    reset();
+}
+
+Colony::Colony()
+{
+    seedRandom(static_cast<unsigned>(std::time(nullptr)));
+    setSize(5);
+    m_foodX = m_foodY = 4;
+    m_homeX = m_homeY = 0;
+    m_antCount = 5;
+    m_alpha = 1;
+    m_beta = 1;
+    m_ro = 0.06;
+    reset();
+}
+
+Table<double> Colony::newDoubleTable(const int &rows, const int &cols)
+{
+    return Table<double>(rows, cols);
+}
+
+Table<int> Colony::newIntTable(const int &rows, const int &cols)
+{
+    return Table<int>(rows, cols);
+}
+
+void Colony::reset()
+{
+    // A size change since the last reset may have left food or home outside
+    // the new grid; bring them back in the way the setters would.
+    setFood(m_foodX, m_foodY);
+    setHome(m_homeX, m_homeY);
+
+    m_arrivals = 0;
+    const int n = m_size;
+    m_routing = newDoubleTable(n, n);
+    m_pheromone = newDoubleTable(n, n);
+    m_heuristic = newDoubleTable(n, n);
+    m_obstacles = newIntTable(2, m_deadEndLimit);
+
+    m_ants.clear();
+    m_ants.resize(static_cast<std::size_t>(m_antCount));
+    for (AntState &ant : m_ants)
+        ant.path = newIntTable(2, m_cellCount);
+    resetAnts();
+    m_obstacleCount = 0;
+
+    for (int x = 0; x < n; ++x) {
+        for (int y = 0; y < n; ++y) {
+            m_pheromone[x][y] = m_initialPheromone;
+            m_heuristic[x][y] = m_initialHeuristic;
+            m_routing[x][y] = m_initialRouting;
+        }
+    }
+    m_routing[m_foodX][m_foodY] = m_foodRouting;
+
+    m_gridSide = n;
+    for (int i = 0; i < 8; ++i)
+        m_neighbourOffset[i] = kNeighbourDx[i] * (n + 2) + kNeighbourDy[i];
+    m_cellFlags.assign(static_cast<std::size_t>(n + 2) * static_cast<std::size_t>(n + 2), Blocked);
+    for (int x = 0; x < n; ++x)
+        for (int y = 0; y < n; ++y)
+            m_cellFlags[static_cast<std::size_t>(flagIndex(x, y))] = 0;
+}
+
+void Colony::resetAnts()
+{
+    for (AntState &ant : m_ants) {
+        ant.pathLength = 1;
+        ant.steps = 1;
+        ant.x = m_homeX;
+        ant.y = m_homeY;
+        ant.path[0][0] = m_homeX;
+        ant.path[1][0] = m_homeY;
+        ant.atFood = false;
+    }
+}
+
+void Colony::setSize(const int &n)
+{
+    m_size = std::clamp(n, 1, kMaxSize);
+    m_cellCount = m_deadEndLimit = m_size * m_size;
+}
+
+void Colony::setFood(const int &x, const int &y)
+{
+    m_foodX = (x >= 0 && x < m_size) ? x : m_size - 1;
+    m_foodY = (y >= 0 && y < m_size) ? y : m_size - 1;
+}
+
+void Colony::setHome(const int &x, const int &y)
+{
+    m_homeX = (x >= 0 && x < m_size) ? x : 0;
+    m_homeY = (y >= 0 && y < m_size) ? y : 0;
+}
+
+void Colony::setAntCount(const int &n)
+{
+    m_antCount = std::clamp(n, 0, kMaxAnts);
+}
+
+void Colony::setAlpha(const int &a)
+{
+    m_alpha = a;
+}
+
+void Colony::setBeta(const int &b)
+{
+    m_beta = b;
+}
+
+void Colony::setRo(const double &r)
+{
+    m_ro = r;
+}
+
+void Colony::addObstacle(const int &x, const int &y)
+{
+    if (x < 0 || y < 0 || x >= m_size || y >= m_size)
+        return;
+    if (m_obstacleCount >= m_obstacles.columnCount())
+        return;
+    m_obstacles[0][m_obstacleCount] = x;
+    m_obstacles[1][m_obstacleCount] = y;
+    ++m_obstacleCount;
+    if (insideGrid(x, y))
+        m_cellFlags[static_cast<std::size_t>(flagIndex(x, y))] |= Blocked;
+}
+
+bool Colony::isObstacle(const int &x, const int &y) const
+{
+    for (int i = 0; i < m_obstacleCount; ++i) {
+        if (m_obstacles[0][i] == x && m_obstacles[1][i] == y)
+            return true;
+    }
+    return false;
+}
+
+bool Colony::isOnAntPath(const int &ant, const int &x, const int &y) const
+{
+    if (ant < 0 || ant >= m_antCount || ant >= static_cast<int>(m_ants.size()))
+        return false;
+    const AntState &a = m_ants[static_cast<std::size_t>(ant)];
+    const int length = std::min(a.pathLength, a.path.columnCount());
+    for (int k = 0; k < length; ++k) {
+        if (a.path[0][k] == x && a.path[1][k] == y)
+            return true;
+    }
+    return false;
+}
+
+void Colony::seedRandom(unsigned seed)
+{
+    m_randomState = seed;
+}
+
+void Colony::setRandomSource(std::function<int()> source)
+{
+    m_randomSource = std::move(source);
+}
+
+int Colony::nextRandom()
+{
+    if (m_randomSource)
+        return std::clamp(m_randomSource(), 0, 32767);
+    m_randomState = m_randomState * 1103515245u + 12345u;
+    return static_cast<int>((m_randomState / 65536u) % 32768u);
+}
+
+double Colony::randomValue(double low, double span)
+{
+    return low + span * (nextRandom() / 32767.0);
+}
+
+// The transition rule: a roulette wheel over the admissible neighbours,
+// weighted by their routing values, except that a free food cell is taken at
+// once.  Sums and fractions are single precision on purpose: they decide
+// which cell a given draw picks.
+template <typename Admissible>
+bool Colony::chooseAmong(const AntState &ant, int &nextX, int &nextY, Admissible admissible)
+{
+    int candidateX[8];
+    int candidateY[8];
+    int count = 0;
+    float total = 0.0f;
+    for (int i = 0; i < 8; ++i) {
+        const int cx = ant.x + kNeighbourDx[i];
+        const int cy = ant.y + kNeighbourDy[i];
+        if (!admissible(i, cx, cy))
+            continue;
+        if (cx == m_foodX && cy == m_foodY) {
+            nextX = cx;
+            nextY = cy;
+            return true;
+        }
+        candidateX[count] = cx;
+        candidateY[count] = cy;
+        ++count;
+        total = static_cast<float>(total + m_routing[cx][cy]);
+    }
+
+    if (count == 0) {
+        nextX = nextY = -1;
+        return false;
+    }
+    // Only the fractions up to the chosen cell are needed, so the draw comes
+    // first; the choice is the same as with all fractions computed.
+    int chosen = 0;
+    if (count > 1) {
+        const float r = static_cast<float>(randomValue(0.0, 1.0));
+        float sum = 0.0f;
+        for (; chosen < count - 1; ++chosen) {
+            const double weight = m_routing[candidateX[chosen]][candidateY[chosen]];
+            const float fraction = static_cast<float>((sum + weight) / total);
+            if (r <= fraction)
+                break;
+            sum = static_cast<float>(sum + weight);
+        }
+    }
+    nextX = candidateX[chosen];
+    nextY = candidateY[chosen];
+    return true;
+}
+
+bool Colony::chooseNextCell(const int &ant, int &nextX, int &nextY)
+{
+    const bool known = ant >= 0 && ant < static_cast<int>(m_ants.size());
+    if (!known || !insideGrid(m_ants[static_cast<std::size_t>(ant)].x, m_ants[static_cast<std::size_t>(ant)].y)) {
+        nextX = nextY = -1;
+        return false;
+    }
+    return chooseAmong(m_ants[static_cast<std::size_t>(ant)], nextX, nextY, [&](int, int cx, int cy) {
+        return insideGrid(cx, cy) && !isObstacle(cx, cy) && !isOnAntPath(ant, cx, cy);
+    });
+}
+
+void Colony::runGeneration()
+{
+    resetAnts();
+    for (int a = 0; a < static_cast<int>(m_ants.size()); ++a) {
+        walk(a);
+        const AntState &ant = m_ants[static_cast<std::size_t>(a)];
+        if (ant.atFood && ant.pathLength > 0)
+            deposit(ant);
+    }
+    const double keep = 1.0 - m_ro;
+    for (int x = 0; x < m_gridSide; ++x)
+        for (int y = 0; y < m_gridSide; ++y)
+            m_pheromone[x][y] *= keep;
+}
+
+// One ant walks until it stands on the food or has met m_deadEndLimit dead
+// ends.  A dead end forgets the last recorded cell without moving the ant.
+// While it walks, its path is mirrored in the OnPath flags.
+//
+// After a dead end the rule's next answer is already known, so the neighbours
+// are not examined again: if the forgotten cell was the ant's own (or none),
+// nothing around it changed and the next call is a dead end too; if it was the
+// neighbour the ant came from, that cell is the only admissible one and the
+// ant steps back onto it without a draw.
+void Colony::walk(int index)
+{
+    AntState &ant = m_ants[static_cast<std::size_t>(index)];
+    if (!insideGrid(ant.x, ant.y))
+        return;
+    const int capacity = ant.path.columnCount();
+    const auto flag = [this](int x, int y) -> unsigned char & {
+        return m_cellFlags[static_cast<std::size_t>(flagIndex(x, y))];
+    };
+    flag(ant.x, ant.y) |= OnPath;
+
+    enum class Known { Nothing, DeadEnd, StepBack } known = Known::Nothing;
+    int failures = 0;
+    int nextX = 0;
+    int nextY = 0;
+    while (!ant.atFood && failures < m_deadEndLimit) {
+        bool moved = true;
+        if (known == Known::Nothing) {
+            const unsigned char *here = &flag(ant.x, ant.y);
+            moved = chooseAmong(ant, nextX, nextY, [&](int i, int, int) { return here[m_neighbourOffset[i]] == 0; });
+        } else if (known == Known::DeadEnd) {
+            moved = false;
+        }
+
+        if (moved && ant.pathLength >= 0 && ant.pathLength < capacity) {
+            ant.x = nextX;
+            ant.y = nextY;
+            ant.path[0][ant.pathLength] = nextX;
+            ant.path[1][ant.pathLength] = nextY;
+            ++ant.pathLength;
+            ++ant.steps;
+            flag(nextX, nextY) |= OnPath;
+            if (nextX == m_foodX && nextY == m_foodY) {
+                ant.atFood = true;
+                ++m_arrivals;
+            }
+            known = Known::Nothing;
+        } else if (moved) {
+            break; // a path that cannot grow; unreachable for a consistent colony
+        } else {
+            ++ant.steps;
+            --ant.pathLength;
+            ++failures;
+            known = Known::DeadEnd;
+            if (ant.pathLength >= 0) {
+                const int fx = ant.path[0][ant.pathLength];
+                const int fy = ant.path[1][ant.pathLength];
+                flag(fx, fy) &= ~OnPath;
+                const bool neighbour = (fx != ant.x || fy != ant.y) && std::abs(fx - ant.x) <= 1
+                    && std::abs(fy - ant.y) <= 1;
+                if (neighbour && flag(fx, fy) == 0) {
+                    known = Known::StepBack;
+                    nextX = fx;
+                    nextY = fy;
+                }
+            }
+        }
+    }
+
+    for (int k = 0; k < ant.pathLength; ++k)
+        flag(ant.path[0][k], ant.path[1][k]) &= ~OnPath;
+}
+
+// An ant at the food reinforces every cell of its path at once: first the
+// pheromone and heuristic of all cells, then their routing values from them.
+void Colony::deposit(const AntState &ant)
+{
+    const int length = ant.pathLength;
+    const double heuristicGain = static_cast<double>(m_gridSide) / ant.steps;
+    for (int k = 0; k < length; ++k) {
+        const int px = ant.path[0][k];
+        const int py = ant.path[1][k];
+        m_pheromone[px][py] += m_depositAmount;
+        m_heuristic[px][py] += heuristicGain;
+    }
+    for (int k = 0; k < length; ++k) {
+        const int px = ant.path[0][k];
+        const int py = ant.path[1][k];
+        m_routing[px][py] = m_routing[px][py] + m_alpha * m_pheromone[px][py] + m_beta * m_heuristic[px][py];
+    }
+}
+
+void Colony::printAntPath(const int &ant) const
+{
+    if (ant < 0 || ant >= static_cast<int>(m_ants.size()))
+        return;
+    const AntState &a = m_ants[static_cast<std::size_t>(ant)];
+    const int length = std::min(a.pathLength, a.path.columnCount());
+    for (int k = 0; k < length; ++k)
+        std::cout << "(" << a.path[0][k] << ". " << a.path[1][k] << ")\n";
+}
+
+void Colony::printAntMap(const int &ant) const
+{
+    std::cout << "--Tabela de rutare" << std::endl;
+    for (int x = 0; x < m_gridSide; ++x) {
+        for (int y = 0; y < m_gridSide; ++y) {
+            const char *symbol = isOnAntPath(ant, x, y) ? "X" : isObstacle(x, y) ? "o" : "_";
+            std::cout << symbol << " ";
+        }
+        std::cout << std::endl;
+    }
+}
+
+void Colony::printTables()
+{
+    const auto printTable = [this](Table<double> &table, int precision) {
+        std::cout.precision(precision);
+        for (int x = 0; x < m_gridSide; ++x) {
+            for (int y = 0; y < m_gridSide; ++y)
+                std::cout << std::setw(5) << table[x][y] << " ";
+            std::cout << std::endl;
+        }
+    };
+    std::cout << "\n--Tabela de rutare:\n";
+    printTable(m_routing, 2);
+    std::cout << "--Tabela cu feromon:\n";
+    printTable(m_pheromone, 3);
+    std::cout << "--Tabela euristica:\n";
+    printTable(m_heuristic, 3);
+}

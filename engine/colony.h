@@ -1,0 +1,127 @@
+#ifndef VORMIS_COLONY_H
+#define VORMIS_COLONY_H
+
+#include "table.h"
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+// One ant of the colony.  path[0][k] and path[1][k] are the x and y of the
+// k-th cell it recorded in this generation; entries 0 .. pathLength - 1 are
+// valid and entry 0 is the home cell.
+struct AntState
+{
+    int x = 0;
+    int y = 0;
+    int steps = 1;
+    int pathLength = 1;
+    bool atFood = false;
+    Table<int> path;
+};
+
+// The ant-colony optimisation engine: an N x N world with a home cell, a
+// food cell and obstacles, the routing, pheromone and heuristic tables, and
+// the ants.  Every table is indexed [x][y].
+class Colony
+{
+public:
+    std::vector<AntState> m_ants;
+
+    Colony(const int &size, const int &antCount);
+    Colony();
+
+    void reset();
+    void resetAnts();
+
+    void setSize(const int &n);
+    void setFood(const int &x, const int &y);
+    void setHome(const int &x, const int &y);
+    int foodX() const { return m_foodX; }
+    int foodY() const { return m_foodY; }
+    int homeX() const { return m_homeX; }
+    int homeY() const { return m_homeY; }
+    void setAntCount(const int &n);
+    void setAlpha(const int &a);
+    void setBeta(const int &b);
+    void setRo(const double &r);
+    int alpha() const { return m_alpha; }
+    int beta() const { return m_beta; }
+    int antCount() const { return m_antCount; }
+    int size() const { return m_size; }
+    double ro() const { return m_ro; }
+    int arrivals() const { return m_arrivals; }
+
+    // The live table, not a copy: valid until the next reset or destruction.
+    double **pheromoneTable() { return m_pheromone.rows(); }
+    // Read-only views of the other two tables, for tests and experiments.
+    const double *const *routingTable() const { return m_routing.rows(); }
+    const double *const *heuristicTable() const { return m_heuristic.rows(); }
+
+    void addObstacle(const int &x, const int &y);
+    bool isObstacle(const int &x, const int &y) const;
+    bool isOnAntPath(const int &ant, const int &x, const int &y) const;
+
+    double randomValue(double low, double span);
+    void seedRandom(unsigned seed);
+    void setRandomSource(std::function<int()> source);
+
+    bool chooseNextCell(const int &ant, int &nextX, int &nextY);
+    void runGeneration();
+
+    void printAntPath(const int &ant) const;
+    void printAntMap(const int &ant) const;
+    void printTables();
+
+    static Table<double> newDoubleTable(const int &rows, const int &cols);
+    static Table<int> newIntTable(const int &rows, const int &cols);
+
+private:
+    int m_size;
+    int m_cellCount;
+    int m_deadEndLimit;
+    int m_foodX, m_foodY;
+    int m_homeX, m_homeY;
+    int m_antCount;
+    int m_alpha;
+    int m_beta;
+    double m_ro;
+    int m_depositAmount = 1;
+    int m_initialRouting = 1;
+    int m_initialPheromone = 0;
+    int m_initialHeuristic = 1;
+    int m_foodRouting = 100;
+    int m_arrivals = 0;
+    int m_obstacleCount = 0;
+    Table<double> m_routing;
+    Table<double> m_pheromone;
+    Table<double> m_heuristic;
+    Table<int> m_obstacles;
+
+    // The generator: the C standard's example rand(), 15 bits per draw, so a
+    // seed gives the same run everywhere.  m_randomSource replaces it in tests.
+    uint32_t m_randomState = 1;
+    std::function<int()> m_randomSource;
+    int nextRandom();
+
+    // Walk-time lookup grids, one byte per cell with a border of one blocked
+    // cell all round, so a neighbour test needs neither a bounds check nor a
+    // scan of the obstacle list or of the path.  They mirror the obstacle list
+    // and the path of the ant that is walking; the lists stay the contract.
+    enum CellFlag : unsigned char { Blocked = 1, OnPath = 2 };
+    int m_gridSide = 0;            // N as of the last reset: the tables' real side
+    std::vector<unsigned char> m_cellFlags;
+    int m_neighbourOffset[8] = {};  // from a cell's flag to each neighbour's
+    int flagIndex(int x, int y) const { return (x + 1) * (m_gridSide + 2) + (y + 1); }
+    bool insideGrid(int x, int y) const
+    {
+        return x >= 0 && y >= 0 && x < m_gridSide && y < m_gridSide;
+    }
+
+    template <typename Admissible>
+    bool chooseAmong(const AntState &ant, int &nextX, int &nextY, Admissible admissible);
+    void walk(int ant);
+    void deposit(const AntState &ant);
+};
+
+#endif

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs the whole test suite twice:
+# once in build/ and once in build-asan/ with AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")"
+source tools/setup.sh
+setup_packages
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
+
+echo "== build/ (release with debug info)"
+build_tree build
+ctest --test-dir build --output-on-failure --timeout 600
+
+echo "== build-asan/ (address and undefined-behaviour sanitizers)"
+build_tree build-asan -DCMAKE_BUILD_TYPE=Debug -DVORMIS_SANITIZE=ON -DVORMIS_BENCHMARKS=OFF
+ctest --test-dir build-asan --output-on-failure --timeout 900
