@@ -1,0 +1,148 @@
+// The cost of painting the world: one full paint of the start-up world with
+// every layer shown (pictures kept decoded and scaled, against reloading them
+// for every paint), and one animation frame of 30 ants on a 30 x 30 world.
+#include "ant.h"
+#include "antworld.h"
+#include "colony.h"
+#include "worldpainter.h"
+
+#include <QApplication>
+#include <QGraphicsScene>
+#include <QImage>
+#include <QPainter>
+#include <QRandomGenerator>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QPainterPath pathOf(const AntState &ant, int cell)
+{
+    QPainterPath path(cellCentre(ant.path[0][0], ant.path[1][0], cell));
+    for (int k = 1; k < ant.pathLength; ++k)
+        path.lineTo(cellCentre(ant.path[0][k], ant.path[1][k], cell));
+    return path;
+}
+
+// A colony that has run twenty generations, with the view's picture of it:
+// the last generation's shortest path and the shortest found, as the window
+// keeps them.
+struct PaintedWorld
+{
+    explicit PaintedWorld(int size, int ants) : colony(size, ants)
+    {
+        const int cell = 600 / size;
+        int best = 0;
+        colony.seedRandom(7);
+        for (int g = 0; g < 20; ++g) {
+            colony.runGeneration();
+            const AntState *shortest = nullptr;
+            for (const AntState &ant : colony.m_ants)
+                if (ant.atFood && (!shortest || ant.pathLength < shortest->pathLength))
+                    shortest = &ant;
+            if (!shortest)
+                continue;
+            picture.generationPath = pathOf(*shortest, cell);
+            if (best == 0 || shortest->pathLength < best) {
+                best = shortest->pathLength;
+                picture.bestPath = picture.generationPath;
+            }
+        }
+        picture.worldSize = size;
+        picture.worldPixels = 600;
+        picture.homeX = colony.homeX();
+        picture.homeY = colony.homeY();
+        picture.foodX = colony.foodX();
+        picture.foodY = colony.foodY();
+        picture.pheromone = colony.pheromoneTable();
+        picture.showGenerationPath = picture.showBestPath = picture.showGrid = picture.showPheromone = true;
+    }
+
+    Colony colony;
+    WorldPicture picture;
+};
+
+void paintOnce(WorldPainter &painter, const WorldPicture &picture, QImage &target)
+{
+    target.fill(Qt::white);
+    QPainter p(&target);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(5, 5);
+    painter.paint(&p, picture);
+}
+
+void worldPaint_keptPictures(benchmark::State &state)
+{
+    PaintedWorld world(10, 5);
+    QImage target(610, 610, QImage::Format_ARGB32_Premultiplied);
+    WorldPainter painter;
+    for (auto _ : state)
+        paintOnce(painter, world.picture, target);
+}
+
+void worldPaint_reloadedPictures(benchmark::State &state)
+{
+    PaintedWorld world(10, 5);
+    QImage target(610, 610, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        WorldPainter painter; // decodes both pictures and scales them afresh
+        paintOnce(painter, world.picture, target);
+    }
+}
+
+void animationFrame_30ants_30x30(benchmark::State &state, QGraphicsView::CacheMode cacheMode)
+{
+    PaintedWorld world(30, 30);
+    QGraphicsScene scene;
+    scene.setSceneRect(-5, -5, 610, 610);
+    scene.setItemIndexMethod(QGraphicsScene::NoIndex);
+    AntWorld view(&scene, nullptr);
+    view.setRenderHint(QPainter::Antialiasing);
+    view.setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
+    view.setCacheMode(cacheMode);
+    view.setFrameShape(QFrame::NoFrame);
+    view.setFixedSize(610, 610);
+    view.setWorldSize(30);
+    view.setWorldPixels(600);
+    view.setHomeCell(world.picture.homeX, world.picture.homeY);
+    view.setFoodCell(world.picture.foodX, world.picture.foodY);
+    view.setPheromoneTable(world.colony.pheromoneTable());
+    view.setGenerationPath(world.picture.generationPath);
+    view.setBestPath(world.picture.bestPath);
+    view.setShowGenerationPath(true);
+    view.setShowPheromone(true);
+    QList<Ant *> ants;
+    for (const AntState &ant : world.colony.m_ants) {
+        auto *item = new Ant(ant.atFood ? QColor(0, 255, 0) : QColor(0, 0, 255), 20 / 4);
+        scene.addItem(item);
+        ants.append(item);
+    }
+    view.show();
+    QApplication::processEvents();
+    QRandomGenerator random(3);
+    for (auto _ : state) {
+        // Every ant moves, as a time line tick moves it, then the frame is painted.
+        for (Ant *ant : ants)
+            ant->setPos(cellCentre(random.bounded(30), random.bounded(30), 20));
+        view.viewport()->repaint();
+    }
+}
+
+} // namespace
+
+BENCHMARK(worldPaint_keptPictures)->Unit(benchmark::kMicrosecond);
+BENCHMARK(worldPaint_reloadedPictures)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(animationFrame_30ants_30x30, cachedWorld, QGraphicsView::CacheBackground)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(animationFrame_30ants_30x30, worldRepainted, QGraphicsView::CacheNone)
+    ->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,142 @@
+#include "configdialog.h"
+
+#include "antconfig.h"
+
+#include <QDoubleSpinBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+ConfigDialog::ConfigDialog(QWidget *parent)
+    : QDialog(parent)
+{
+    // The page list is exactly 80 pixels wide: one column of 48-pixel icons.
+    pageList = new QListWidget;
+    pageList->setObjectName(QStringLiteral("pageList"));
+    pageList->setViewMode(QListView::IconMode);
+    pageList->setIconSize(QSize(48, 48));
+    pageList->setMovement(QListView::Static);
+    pageList->setMaximumWidth(80);
+    pageList->setMinimumWidth(80);
+
+    parametersPage = new AntConfig;
+
+    pageStack = new QStackedWidget;
+    pageStack->setObjectName(QStringLiteral("pageStack"));
+    pageStack->setMinimumWidth(450);
+    pageStack->addWidget(parametersPage);
+
+    createPageItems();
+    pageList->setCurrentRow(0);
+
+    QPushButton *helpButton = new QPushButton(QIcon(QStringLiteral(":/images/dialog-help.png")), tr("&Help"));
+    helpButton->setObjectName(QStringLiteral("helpButton"));
+    QPushButton *defaultsButton =
+        new QPushButton(QIcon(QStringLiteral(":/images/dialog-defaults.png")), tr("&Defaults"));
+    defaultsButton->setObjectName(QStringLiteral("defaultsButton"));
+    okButton = new QPushButton(QIcon(QStringLiteral(":/images/dialog-ok.png")), tr("Ok"));
+    okButton->setObjectName(QStringLiteral("okButton"));
+    okButton->setDefault(true);
+    cancelButton = new QPushButton(QIcon(QStringLiteral(":/images/dialog-cancel.png")), tr("Cancel"));
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+
+    connect(helpButton, &QPushButton::clicked, this, &ConfigDialog::showHelp);
+    connect(defaultsButton, &QPushButton::clicked, this, &ConfigDialog::restoreDefaults);
+    connect(okButton, &QPushButton::clicked, this, &ConfigDialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &ConfigDialog::reject);
+
+    QHBoxLayout *horizontalLayout = new QHBoxLayout;
+    horizontalLayout->addWidget(pageList);
+    horizontalLayout->addWidget(pageStack, 1);
+
+    QHBoxLayout *buttonsLayout = new QHBoxLayout;
+    buttonsLayout->addWidget(helpButton);
+    buttonsLayout->addWidget(defaultsButton);
+    buttonsLayout->addStretch(1);
+    buttonsLayout->addWidget(okButton);
+    buttonsLayout->addWidget(cancelButton);
+
+    QVBoxLayout *mainLayout = new QVBoxLayout;
+    mainLayout->addLayout(horizontalLayout);
+    mainLayout->addStretch(1);
+    mainLayout->addSpacing(12);
+    mainLayout->addLayout(buttonsLayout);
+    setLayout(mainLayout);
+
+    setWindowIcon(QIcon(QStringLiteral(":/images/config-dialog.png")));
+    setWindowTitle(tr("Configuration Dialog"));
+
+}
+
+void ConfigDialog::createPageItems()
+{
+    QListWidgetItem *parametersItem = new QListWidgetItem(pageList);
+    parametersItem->setIcon(QIcon(QStringLiteral(":/images/dialog-ant.png")));
+    parametersItem->setText(tr("Ants"));
+    parametersItem->setTextAlignment(Qt::AlignHCenter);
+    parametersItem->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+
+    connect(pageList, &QListWidget::currentItemChanged, this, &ConfigDialog::changePage);
+}
+
+void ConfigDialog::changePage(QListWidgetItem *current, QListWidgetItem *previous)
+{
+    if (!current)
+        current = previous;
+    if (!current)
+        return;
+    const int row = pageList->row(current);
+    if (row >= 0 && row < pageStack->count())
+        pageStack->setCurrentIndex(row);
+}
+
+void ConfigDialog::showHelp()
+{
+    QMessageBox box(this);
+    box.setObjectName(QStringLiteral("helpBox"));
+    box.setWindowTitle(tr("Simulation parameters"));
+    box.setIconPixmap(QIcon(QStringLiteral(":/images/dialog-help.png")).pixmap(48, 48));
+    box.setTextFormat(Qt::RichText);
+    box.setText(tr(
+        "<p><b>World size</b>: the world is a square of 3 to 30 cells a side.</p>"
+        "<p><b>How many ants</b>: 1 to 30 ants leave home in every generation.</p>"
+        "<p><b>Food location</b> and <b>Home location</b>: the cells of the food and of "
+        "the ants' home. X is the column and Y the row, both counted from 0 at the "
+        "top-left corner. A value outside the world is moved back inside: the food to "
+        "the last column or row, the home to 0.</p>"
+        "<p><b>Pheromone factor (alpha)</b>: how strongly the trails of ants that reached "
+        "the food raise a cell's routing weight. At 0 the ants ignore pheromone.</p>"
+        "<p><b>Heuristic factor (beta)</b>: how strongly short walks raise a cell's "
+        "routing weight.</p>"
+        "<p><b>Pheromone evaporation rate (ro)</b>: the share of pheromone that evaporates "
+        "in each generation. 0 keeps it for ever; 0.99 wipes out nearly all of it every "
+        "generation.</p>"
+        "<p>A bigger world or a higher ro makes the colony slower to settle on a route; "
+        "more ants explore more of the world in each generation.</p>"
+        "<p><i>Defaults</i> fills in the values the program starts with. Nothing changes "
+        "until you press <i>Ok</i>.</p>"));
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+// Fills the page with the values the program starts with; nothing is applied
+// before Ok.
+void ConfigDialog::restoreDefaults()
+{
+    AntConfig *p = parametersPage;
+    p->worldSizeSpinBox->setValue(10);
+    p->antCountSpinBox->setValue(5);
+    p->foodXEdit->setText(QStringLiteral("9"));
+    p->foodYEdit->setText(QStringLiteral("9"));
+    p->homeXEdit->setText(QStringLiteral("0"));
+    p->homeYEdit->setText(QStringLiteral("0"));
+    p->alphaSpinBox->setValue(2);
+    p->betaSpinBox->setValue(1);
+    p->roSpinBox->setValue(0.10);
+}

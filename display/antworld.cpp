@@ -1,0 +1,61 @@
+#include "antworld.h"
+
+AntWorld::AntWorld(QGraphicsScene *scene, QWidget *parent)
+    : QGraphicsView(scene, parent)
+{
+}
+
+void AntWorld::setPheromoneTable(double **table) { m_pheromoneTable = table; }
+void AntWorld::setWorldSize(const int &cells) { m_worldSize = cells; }
+int AntWorld::worldSize() const { return m_worldSize; }
+void AntWorld::setWorldPixels(const int &pixels) { m_worldPixels = pixels; }
+void AntWorld::setShowGenerationPath(const bool &on) { m_showGenerationPath = on; }
+void AntWorld::setShowBestPath(const bool &on) { m_showBestPath = on; }
+void AntWorld::setShowGrid(const bool &on) { m_showGrid = on; }
+void AntWorld::setShowPheromone(const bool &on) { m_showPheromone = on; }
+void AntWorld::setObstaclePath(const QPainterPath &path) { m_obstaclePath = path; }
+void AntWorld::setBestPath(const QPainterPath &path) { m_bestPath = path; }
+void AntWorld::setGenerationPath(const QPainterPath &path) { m_generationPath = path; }
+
+void AntWorld::setHomeCell(const int &x, const int &y)
+{
+    m_homeX = x;
+    m_homeY = y;
+}
+
+void AntWorld::setFoodCell(const int &x, const int &y)
+{
+    m_foodX = x;
+    m_foodY = y;
+}
+
+WorldPicture AntWorld::picture() const
+{
+    WorldPicture world;
+    world.worldSize = m_worldSize;
+    world.worldPixels = m_worldPixels;
+    world.homeX = m_homeX;
+    world.homeY = m_homeY;
+    world.foodX = m_foodX;
+    world.foodY = m_foodY;
+    world.pheromone = m_pheromoneTable;
+    world.generationPath = m_generationPath;
+    world.bestPath = m_bestPath;
+    world.obstaclePath = m_obstaclePath;
+    world.showGenerationPath = m_showGenerationPath;
+    world.showBestPath = m_showBestPath;
+    world.showGrid = m_showGrid;
+    world.showPheromone = m_showPheromone;
+    return world;
+}
+
+// The whole world is painted on every call, whatever rectangle is exposed.
+// The view's render hints are set here too: a cached background is painted
+// with a painter of its own, which would otherwise draw without them.
+void AntWorld::drawBackground(QPainter *painter, const QRectF &)
+{
+    painter->setRenderHints(renderHints());
+    m_painter.paint(painter, picture());
+    m_homeImage = m_painter.homeImage();
+    m_foodImage = m_painter.foodImage();
+}

@@ -1,0 +1,117 @@
+#include "worldpainter.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+const QImage kNoImage;
+
+void paintGrid(QPainter *painter, int cells, int cell)
+{
+    for (int i = 0; i <= cells; ++i) {
+        painter->drawLine(i * cell, 0, i * cell, cells * cell);
+        painter->drawLine(0, i * cell, cells * cell, i * cell);
+    }
+}
+
+// Each square shows its cell's pheromone relative to the strongest cell
+// (alpha 200 there), inset 4 pixels so the grid stays visible.
+void paintPheromone(QPainter *painter, double *const *table, int cells, int cell)
+{
+    double maximum = table[0][0];
+    for (int x = 0; x < cells; ++x)
+        for (int y = 0; y < cells; ++y)
+            if (table[x][y] > maximum)
+                maximum = table[x][y];
+    if (!(maximum > 0.0))
+        return; // no trail anywhere yet, nothing to compare with
+
+    QBrush brush(QColor(255, 168, 68, 255), Qt::SolidPattern);
+    for (int x = 0; x < cells; ++x) {
+        for (int y = 0; y < cells; ++y) {
+            const int alpha = std::clamp(static_cast<int>(table[x][y] / maximum * 200.0), 0, 255);
+            brush.setColor(QColor(255, 168, 68, alpha));
+            painter->fillRect(QRect(4 + x * cell, 4 + y * cell, cell - 8, cell - 8), brush);
+        }
+    }
+}
+
+void paintCentred(QPainter *painter, const QImage &image, int x, int y, int cell)
+{
+    const int left = cell * x + cell / 2 - image.width() / 2;
+    const int top = cell * y + cell / 2 - image.height() / 2;
+    painter->drawImage(QPointF(left, top), image);
+}
+
+} // namespace
+
+QPointF cellCentre(int x, int y, int cellSize)
+{
+    return QPointF(x * cellSize + cellSize / 2, y * cellSize + cellSize / 2);
+}
+
+CellPicture::CellPicture(const QString &resource)
+    : m_original(resource)
+{
+}
+
+const QImage &CellPicture::forCell(int cellSize)
+{
+    // A picture taller than its cell is squeezed to exactly the cell; one
+    // that fits keeps its natural size, however wide it is.
+    if (m_original.isNull() || m_original.height() <= cellSize)
+        return m_original;
+    if (cellSize != m_cellSize) {
+        m_scaled = m_original.scaled(cellSize, cellSize, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        m_cellSize = cellSize;
+    }
+    return m_scaled;
+}
+
+WorldPainter::WorldPainter()
+    : m_home(QStringLiteral(":/images/home.png")),
+      m_food(QStringLiteral(":/images/food.gif")),
+      m_lastHome(&kNoImage),
+      m_lastFood(&kNoImage)
+{
+}
+
+void WorldPainter::paint(QPainter *painter, const WorldPicture &world)
+{
+    const QPen gridPen(QBrush(QColor(68, 132, 206, 255)), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
+    QPen bestPathPen(QBrush(QColor(0, 0, 0, 255)), 2.0, Qt::SolidLine, Qt::SquareCap);
+    bestPathPen.setJoinStyle(Qt::RoundJoin);
+    QPen generationPathPen(QBrush(QColor(255, 0, 0, 255)), 0, Qt::SolidLine, Qt::SquareCap);
+    generationPathPen.setJoinStyle(Qt::RoundJoin);
+
+    const int cells = std::max(world.worldSize, 1);
+    const int cell = world.worldPixels / cells;
+
+    painter->setPen(gridPen);
+    painter->setBrush(Qt::NoBrush);
+    if (world.showGrid)
+        paintGrid(painter, cells, cell);
+    if (world.showPheromone && world.pheromone)
+        paintPheromone(painter, world.pheromone, cells, cell);
+    if (world.showGenerationPath) {
+        painter->setPen(generationPathPen);
+        painter->drawPath(world.generationPath);
+    }
+    if (world.showBestPath) {
+        painter->setPen(bestPathPen);
+        painter->drawPath(world.bestPath);
+    }
+
+    QPen obstaclePen(Qt::black);
+    obstaclePen.setWidth(0);
+    painter->setPen(obstaclePen);
+    painter->setBrush(QBrush(Qt::black, Qt::DiagCrossPattern));
+    painter->drawPath(world.obstaclePath);
+
+    m_lastHome = &m_home.forCell(cell);
+    m_lastFood = &m_food.forCell(cell);
+    paintCentred(painter, *m_lastHome, world.homeX, world.homeY, cell);
+    paintCentred(painter, *m_lastFood, world.foodX, world.foodY, cell);
+}

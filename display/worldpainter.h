@@ -1,0 +1,65 @@
+#ifndef VORMIS_WORLDPAINTER_H
+#define VORMIS_WORLDPAINTER_H
+
+#include <QImage>
+#include <QPainterPath>
+#include <QString>
+
+class QPainter;
+
+// Everything the world's picture is made of, in scene coordinates: a square
+// of worldPixels with worldSize cells a side and its origin at the top left.
+struct WorldPicture
+{
+    int worldSize = 1;
+    int worldPixels = 1;
+    int homeX = 0, homeY = 0;
+    int foodX = 0, foodY = 0;
+    double *const *pheromone = nullptr; // borrowed, [x][y], worldSize a side
+    QPainterPath generationPath;
+    QPainterPath bestPath;
+    QPainterPath obstaclePath;
+    bool showGenerationPath = false;
+    bool showBestPath = true;
+    bool showGrid = true;
+    bool showPheromone = false;
+};
+
+// A resource picture decoded once and scaled, always from the original, only
+// when the cell size it is drawn at changes.
+class CellPicture
+{
+public:
+    explicit CellPicture(const QString &resource);
+    const QImage &forCell(int cellSize);
+
+private:
+    QImage m_original;
+    QImage m_scaled;
+    int m_cellSize = -1;
+};
+
+// Paints the world: grid, pheromone squares, this generation's path, the best
+// path, obstacles, then the home and food pictures.  Used by the window's view
+// and by the command-line runner, so both draw the same pixels.
+class WorldPainter
+{
+public:
+    WorldPainter();
+    void paint(QPainter *painter, const WorldPicture &world);
+
+    // The pictures as drawn by the last paint.
+    const QImage &homeImage() const { return *m_lastHome; }
+    const QImage &foodImage() const { return *m_lastFood; }
+
+private:
+    CellPicture m_home;
+    CellPicture m_food;
+    const QImage *m_lastHome;
+    const QImage *m_lastFood;
+};
+
+// Scene coordinates of a cell's centre, the point paths and ants are placed on.
+QPointF cellCentre(int x, int y, int cellSize);
+
+#endif

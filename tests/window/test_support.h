@@ -1,0 +1,42 @@
+#ifndef VORMIS_WINDOW_TEST_SUPPORT_H
+#define VORMIS_WINDOW_TEST_SUPPORT_H
+
+#include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <deque>
+#include <functional>
+#include <memory>
+
+// Keeps the user's real settings out of reach: every test program stores its
+// settings in a fresh temporary folder.
+inline void useTemporarySettings(QTemporaryDir &folder)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+}
+
+// Any Qt warning fails the test, except the offscreen platform's note that it
+// cannot pass size hints or raise windows on a window system it does not have.
+inline void failOnUnexpectedWarnings()
+{
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not support ).*")));
+}
+
+// A random source that hands out the given draws, then zeros.
+inline std::function<int()> scriptedDraws(std::initializer_list<int> values)
+{
+    auto draws = std::make_shared<std::deque<int>>(values);
+    return [draws]() {
+        if (draws->empty())
+            return 0;
+        const int value = draws->front();
+        draws->pop_front();
+        return value;
+    };
+}
+
+#endif

@@ -1,0 +1,429 @@
+#include "mainwindow.h"
+
+#include "animationcleanup.h"
+#include "ant.h"
+#include "antworld.h"
+#include "colony.h"
+#include "configdialog.h"
+#include "antconfig.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QGraphicsItemAnimation>
+#include <QGraphicsScene>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QDoubleSpinBox>
+#include <QTimeLine>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kNoPathYet = 32000;
+
+} // namespace
+
+MainWindow::MainWindow()
+{
+    setAttribute(Qt::WA_QuitOnClose, true);
+    cleanupHandler = std::make_unique<AnimationCleanup>();
+    colony = std::make_unique<Colony>(worldSize, ants);
+
+    createActions();
+    createMenus();
+    createCentralWidget();
+    readSettings();
+    nextGeneration();
+
+    setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
+    setWindowTitle(tr("Vormis"));
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::createCentralWidget()
+{
+    scene = std::make_unique<QGraphicsScene>();
+    scene->setSceneRect(-5, -5, worldPixels + 10, worldPixels + 10);
+    scene->setItemIndexMethod(QGraphicsScene::NoIndex);
+
+    view = new AntWorld(scene.get(), nullptr);
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
+    view->setDragMode(QGraphicsView::ScrollHandDrag);
+    // The world changes only when a slot pushes a new state, while ants move
+    // every 20 ms: keep the painted world and repaint just the ants over it.
+    view->setCacheMode(QGraphicsView::CacheBackground);
+    view->setWorldSize(worldSize);
+    view->setWorldPixels(worldPixels);
+    view->setHomeCell(colony->homeX(), colony->homeY());
+    view->setFoodCell(colony->foodX(), colony->foodY());
+    // The whole scene, margin and frame included, always fits: no scroll
+    // bars, and the last row and column are never cut off.
+    const int side = static_cast<int>(scene->sceneRect().width()) + 2 * view->frameWidth();
+    view->setMinimumSize(side, side);
+    view->resize(side, side);
+
+    startButton = new QPushButton(QIcon(QStringLiteral(":/images/animation-start.png")), tr("Start Animation"));
+    stopButton = new QPushButton(QIcon(QStringLiteral(":/images/animation-stop.png")), tr("Stop Animation"));
+    advanceButton = new QPushButton(QIcon(QStringLiteral(":/images/animation-seek-forward.png")), tr("Advance "));
+    configureButton = new QPushButton(QIcon(QStringLiteral(":/images/config-dialog.png")), tr("Configure"));
+    exampleButton = new QPushButton(tr("Example"));
+
+    auto *statusBox = new QGroupBox(QStringLiteral("Status"));
+    auto *statusGrid = new QGridLayout;
+    auto *generationName = new QLabel(tr("Generation: "));
+    auto *antsName = new QLabel(tr("Ants: "));
+    auto *stepsName = new QLabel(tr("Steps: "));
+    auto *worldSizeName = new QLabel(tr("World Size: "));
+    generationLabel = new QLabel(QStringLiteral("%1").arg(generation));
+    antsLabel = new QLabel(QStringLiteral("%1").arg(ants));
+    stepsLabel = new QLabel(QStringLiteral("%1").arg(bestLength));
+    worldSizeLabel = new QLabel(QStringLiteral("%1x%2").arg(worldSize).arg(worldSize));
+
+    auto *speedLabel = new QLabel(tr("Animation Speed:"));
+    speedSlider = new QSlider(Qt::Horizontal);
+    speedSlider->setRange(0, 4);
+    speedSlider->setValue(2);
+    speedSlider->setMaximumWidth(200);
+    speedSlider->setTickPosition(QSlider::TicksBelow);
+
+    advanceSpinBox = new QSpinBox;
+    advanceSpinBox->setRange(1, 30);
+    advanceSpinBox->setAlignment(Qt::AlignRight);
+    advanceSpinBox->setMaximumWidth(50);
+
+    generationPathCheckBox = new QCheckBox(tr("Shortest path this gen."));
+    bestPathCheckBox = new QCheckBox(tr("Shortest path so far"));
+    bestPathCheckBox->setChecked(true);
+    pheromoneCheckBox = new QCheckBox(tr("Show Pheromone Trails"));
+    gridCheckBox = new QCheckBox(tr("Show Grid"));
+    gridCheckBox->setChecked(true);
+
+    statusGrid->addWidget(generationName, 0, 0);
+    statusGrid->addWidget(generationLabel, 0, 1, Qt::AlignRight);
+    statusGrid->addWidget(antsName, 1, 0);
+    statusGrid->addWidget(antsLabel, 1, 1, Qt::AlignRight);
+    statusGrid->addWidget(stepsName, 2, 0);
+    statusGrid->addWidget(stepsLabel, 2, 1, Qt::AlignRight);
+    statusGrid->addWidget(worldSizeName, 3, 0);
+    statusGrid->addWidget(worldSizeLabel, 3, 1, Qt::AlignRight);
+    statusBox->setLayout(statusGrid);
+
+    connect(startButton, &QPushButton::clicked, this, &MainWindow::animateGeneration);
+    connect(stopButton, &QPushButton::clicked, this, &MainWindow::removeGarbage);
+    connect(configureButton, &QPushButton::clicked, this, &MainWindow::config);
+    connect(advanceButton, &QPushButton::clicked, this, &MainWindow::nextGeneration);
+    connect(exampleButton, &QPushButton::clicked, this, &MainWindow::setDefaults);
+
+    auto *advanceRow = new QHBoxLayout;
+    advanceRow->addWidget(advanceButton);
+    advanceRow->addWidget(advanceSpinBox);
+
+    auto *controls = new QVBoxLayout;
+    controls->addWidget(startButton);
+    controls->addLayout(advanceRow);
+    controls->addWidget(stopButton);
+    controls->addWidget(statusBox);
+    controls->addWidget(speedLabel);
+    controls->addWidget(speedSlider);
+    controls->addWidget(generationPathCheckBox);
+    controls->addWidget(bestPathCheckBox);
+    controls->addWidget(pheromoneCheckBox);
+    controls->addWidget(gridCheckBox);
+    controls->addStretch(1);
+    controls->addWidget(exampleButton);
+    controls->addWidget(configureButton);
+
+    auto *mainLayout = new QHBoxLayout;
+    mainLayout->addLayout(controls);
+    mainLayout->addWidget(view);
+
+    auto *central = new QWidget;
+    central->setLayout(mainLayout);
+    setCentralWidget(central);
+}
+
+// Runs as many generations as the spin box asks for, keeps the shortest path
+// of each and the best one so far, then hands the view the new state.
+void MainWindow::nextGeneration()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    removeGarbage();
+
+    for (int pass = 0; pass < advanceSpinBox->value(); ++pass) {
+        colony->runGeneration();
+        ++generation;
+        generationLabel->setText(QStringLiteral("%1").arg(generation));
+
+        // The shortest path among the ants at the food, the lowest index on ties.
+        int chosen = 0;
+        int length = 0;
+        const int antCount = std::min(colony->antCount(), static_cast<int>(colony->m_ants.size()));
+        for (int i = 0; i < antCount; ++i) {
+            const AntState &ant = colony->m_ants[static_cast<std::size_t>(i)];
+            if (ant.atFood && (length == 0 || ant.pathLength < length)) {
+                chosen = i;
+                length = ant.pathLength;
+            }
+        }
+
+        const QPainterPath path = antPath(chosen, length);
+        if (length >= 2 && length < bestLength) {
+            bestLength = length;
+            bestPath = path;
+            stepsLabel->setText(QStringLiteral("%1").arg(bestLength));
+        }
+        view->setGenerationPath(path);
+    }
+
+    view->setPheromoneTable(colony->pheromoneTable());
+    view->setBestPath(bestPath);
+    view->setShowBestPath(bestPathCheckBox->isChecked());
+    view->setShowGenerationPath(generationPathCheckBox->isChecked());
+    view->setShowPheromone(pheromoneCheckBox->isChecked());
+    view->setShowGrid(gridCheckBox->isChecked());
+    view->resetCachedContent();
+    view->viewport()->update();
+    scene->update(0, 0, worldPixels, worldPixels);
+
+    QApplication::restoreOverrideCursor();
+}
+
+// The first length cells of an ant's path through their centres.  A colony
+// without ants has no path to read.
+QPainterPath MainWindow::antPath(int ant, int length) const
+{
+    QPainterPath path;
+    if (ant >= static_cast<int>(colony->m_ants.size()))
+        return path;
+    const AntState &state = colony->m_ants[static_cast<std::size_t>(ant)];
+    const int cell = worldPixels / worldSize;
+    path.moveTo(cellCentre(state.path[0][0], state.path[1][0], cell));
+    for (int k = 1; k < length; ++k)
+        path.lineTo(cellCentre(state.path[0][k], state.path[1][k], cell));
+    return path;
+}
+
+void MainWindow::resetColony()
+{
+    colony->reset();
+    generation = 0;
+    bestLength = kNoPathYet;
+    bestPath = QPainterPath(); // the old world's best path means nothing here
+    advanceSpinBox->setValue(1);
+    nextGeneration();
+    showWorldCells();
+    showStatus();
+}
+
+void MainWindow::setDefaults()
+{
+    removeGarbage();
+    colony->setSize(8);
+    worldSize = 8;
+    colony->setAntCount(4);
+    ants = 4;
+    colony->setHome(0, 4);
+    colony->setFood(7, 4);
+    colony->setAlpha(0);
+    colony->setBeta(2);
+    colony->setRo(0.2);
+    colony->reset();
+
+    static const int obstacles[20][2] = {{1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {2, 3},
+                                         {3, 3}, {4, 3}, {5, 3}, {2, 4}, {3, 4}, {4, 4}, {5, 4},
+                                         {2, 6}, {3, 6}, {4, 6}, {5, 6}, {6, 6}, {7, 6}};
+    for (const auto &cell : obstacles)
+        colony->addObstacle(cell[0], cell[1]);
+
+    const int c = worldPixels / worldSize;
+    QPainterPath outline;
+    outline.addRect(c, c, 6 * c, c);
+    outline.addRect(2 * c, 3 * c, 4 * c, 2 * c);
+    outline.addRect(2 * c, 6 * c, 6 * c, c);
+    view->setObstaclePath(outline);
+
+    generation = 0;
+    bestLength = kNoPathYet;
+    bestPath = QPainterPath();
+    advanceSpinBox->setValue(1);
+    nextGeneration();
+    showWorldCells();
+    showStatus();
+}
+
+void MainWindow::showWorldCells()
+{
+    view->setWorldSize(worldSize);
+    view->setHomeCell(colony->homeX(), colony->homeY());
+    view->setFoodCell(colony->foodX(), colony->foodY());
+}
+
+void MainWindow::showStatus()
+{
+    generationLabel->setText(QStringLiteral("%1").arg(generation));
+    antsLabel->setText(QStringLiteral("%1").arg(ants));
+    stepsLabel->setText(QStringLiteral("%1").arg(bestLength));
+    worldSizeLabel->setText(QStringLiteral("%1x%2").arg(worldSize).arg(worldSize));
+}
+
+void MainWindow::removeGarbage()
+{
+    cleanupHandler->clear();
+    scene->clear();
+}
+
+// Replays the last generation: one ant per colony ant walks its recorded path
+// from home, there and back for those that reached the food, all at the pace
+// of animationTime per worldSize cells.
+void MainWindow::animateGeneration()
+{
+    animationTime = 4000 / (speedSlider->value() + 1);
+    removeGarbage();
+
+    const int cell = worldPixels / worldSize;
+    const QPointF home = cellCentre(colony->homeX(), colony->homeY(), cell);
+    for (int i = 0; i < colony->antCount() && i < static_cast<int>(colony->m_ants.size()); ++i) {
+        const AntState &state = colony->m_ants[static_cast<std::size_t>(i)];
+        const QColor colour = state.atFood ? QColor(0, 255, 0, 255) : QColor(0, 0, 255, 255);
+        auto *ant = new Ant(colour, cell / 4);
+        ant->setPos(home);
+        scene->addItem(ant);
+
+        auto *animation = new QGraphicsItemAnimation;
+        animation->setItem(ant);
+        cleanupHandler->add(animation);
+
+        // A walled-in ant ends with no recorded cell: it stays home for the
+        // time of one cell.
+        const int length = std::max(state.pathLength, 1);
+        const int there = state.atFood ? 2 : 1;
+        auto *timeLine = new QTimeLine(std::max(1, (animationTime / worldSize) * length * there));
+        timeLine->setUpdateInterval(20);
+        timeLine->setFrameRange(0, 100);
+        cleanupHandler->add(timeLine);
+
+        if (state.pathLength < 1) {
+            animation->setPosAt(0.0, home);
+        } else {
+            const double total = length * (state.atFood ? 20.0 : 10.0);
+            for (int k = 0; k < length; ++k) {
+                const double t = 10.0 * k;
+                const QPointF where = cellCentre(state.path[0][k], state.path[1][k], cell);
+                animation->setPosAt(t / total, where);
+                if (state.atFood)
+                    animation->setPosAt((total - t) / total, where);
+            }
+        }
+        animation->setTimeLine(timeLine);
+        timeLine->start();
+    }
+}
+
+void MainWindow::config()
+{
+    if (!configDialog) {
+        configDialog = new ConfigDialog(this);
+        configDialog->setModal(true);
+        connect(configDialog, &QDialog::accepted, this, &MainWindow::setValues);
+    }
+    AntConfig *page = configDialog->parametersPage;
+    page->homeXEdit->setText(QStringLiteral("%1").arg(colony->homeX()));
+    page->homeYEdit->setText(QStringLiteral("%1").arg(colony->homeY()));
+    page->foodXEdit->setText(QStringLiteral("%1").arg(colony->foodX()));
+    page->foodYEdit->setText(QStringLiteral("%1").arg(colony->foodY()));
+    page->alphaSpinBox->setValue(colony->alpha());
+    page->worldSizeSpinBox->setValue(colony->size());
+    page->antCountSpinBox->setValue(colony->antCount());
+    page->betaSpinBox->setValue(colony->beta());
+    page->roSpinBox->setValue(colony->ro());
+
+    configDialog->show();
+    configDialog->raise();
+    configDialog->activateWindow();
+}
+
+// The dialog was accepted: the colony starts afresh with the page's values.
+// A coordinate that is empty or no number counts as 0; the colony moves
+// coordinates outside the new world back inside.
+void MainWindow::setValues()
+{
+    removeGarbage();
+    view->setObstaclePath(QPainterPath());
+
+    const AntConfig *page = configDialog->parametersPage;
+    worldSize = page->worldSizeSpinBox->value();
+    ants = page->antCountSpinBox->value();
+    colony->setSize(page->worldSizeSpinBox->value());
+    colony->setAntCount(page->antCountSpinBox->value());
+    colony->setFood(page->foodXEdit->text().toInt(nullptr, 10), page->foodYEdit->text().toInt(nullptr, 10));
+    colony->setHome(page->homeXEdit->text().toInt(nullptr, 10), page->homeYEdit->text().toInt(nullptr, 10));
+    colony->setAlpha(page->alphaSpinBox->value());
+    colony->setBeta(page->betaSpinBox->value());
+    colony->setRo(page->roSpinBox->value());
+    resetColony();
+}
+
+void MainWindow::createActions()
+{
+    exitAction = new QAction(tr("E&xit"), this);
+    exitAction->setIcon(QIcon(QStringLiteral(":/images/application-exit.png")));
+    exitAction->setShortcut(QKeySequence(tr("Ctrl+Q")));
+    exitAction->setStatusTip(tr("Exit the application"));
+    connect(exitAction, &QAction::triggered, this, &QWidget::close);
+
+    configureAction = new QAction(tr("&Configure Vormis"), this);
+    configureAction->setIcon(QIcon(QStringLiteral(":/images/config-dialog.png")));
+    configureAction->setShortcut(QKeySequence(tr("Ctrl+P")));
+    configureAction->setStatusTip(tr("Configure the application"));
+    connect(configureAction, &QAction::triggered, this, &MainWindow::config);
+
+    aboutAction = new QAction(tr("About Tab"), this);
+    aboutAction->setIcon(QIcon(QStringLiteral(":/images/help.png")));
+    aboutAction->setStatusTip(tr("Show the Application's About box"));
+    connect(aboutAction, &QAction::triggered, this, &MainWindow::about);
+
+    aboutQtAction = new QAction(tr("About &Qt"), this);
+    aboutQtAction->setStatusTip(tr("Show the Qt library's About box"));
+    connect(aboutQtAction, &QAction::triggered, qApp, &QApplication::aboutQt);
+}
+
+void MainWindow::createMenus()
+{
+    fileMenu = menuBar()->addMenu(tr("&File"));
+    fileMenu->addSeparator();
+    fileMenu->addAction(exitAction);
+
+    optionsMenu = menuBar()->addMenu(tr("&Options"));
+    optionsMenu->addAction(configureAction);
+
+    helpMenu = menuBar()->addMenu(tr("&Help"));
+    helpMenu->addAction(aboutAction);
+    helpMenu->addAction(aboutQtAction);
+}
+
+void MainWindow::about()
+{
+    QMessageBox::about(this, tr("About Vormis"),
+                       tr("<h2>Vormis %1</h2>"
+                          "<p>This is a front-end for libtrailnet.</p>"
+                          "<p>Vormis shows ant-colony optimisation at work: a colony of ants "
+                          "searches a grid world for a short path from home to food, and the "
+                          "window shows the pheromone trails, each generation's shortest path "
+                          "and the best path found so far.</p>"
+                          "<p>Vormis is free software under the GNU General Public License, "
+                          "version 3 or later. It runs on Qt %2.</p>")
+                           .arg(QStringLiteral(VORMIS_VERSION), QString::fromLatin1(qVersion())));
+}

@@ -1,0 +1,99 @@
+#ifndef VORMIS_MAINWINDOW_H
+#define VORMIS_MAINWINDOW_H
+
+#include <QMainWindow>
+#include <QPainterPath>
+
+#include <memory>
+
+class AnimationCleanup;
+class AntWorld;
+class Colony;
+class ConfigDialog;
+class QAction;
+class QCheckBox;
+class QCloseEvent;
+class QGraphicsScene;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QSlider;
+class QSpinBox;
+
+// The program's window and the controller of the simulation: it owns the
+// colony, the scene with the animated ants, the world view and the control
+// panel, steps generations and keeps the Status box in step with the colony.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    MainWindow();
+    ~MainWindow() override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private slots:
+    void removeGarbage();
+    void animateGeneration();
+    void nextGeneration();
+    void resetColony();
+    void config();
+    void setValues();
+    void setDefaults();
+    void about();
+
+private:
+    void createActions();
+    void createMenus();
+    void createCentralWidget();
+    void readSettings();
+    void writeSettings();
+    QPainterPath antPath(int ant, int length) const;
+    void showStatus();
+    void showWorldCells();
+
+    QPushButton *startButton = nullptr;
+    QPushButton *stopButton = nullptr;
+    QPushButton *configureButton = nullptr;
+    QPushButton *advanceButton = nullptr;
+    QPushButton *exampleButton = nullptr;
+    QLabel *generationLabel = nullptr;
+    QLabel *antsLabel = nullptr;
+    QLabel *stepsLabel = nullptr;
+    QLabel *worldSizeLabel = nullptr;
+    QSlider *speedSlider = nullptr;
+    QSpinBox *advanceSpinBox = nullptr;
+    QCheckBox *generationPathCheckBox = nullptr;
+    QCheckBox *bestPathCheckBox = nullptr;
+    QCheckBox *pheromoneCheckBox = nullptr;
+    QCheckBox *gridCheckBox = nullptr;
+
+    QMenu *fileMenu = nullptr;
+    QMenu *optionsMenu = nullptr;
+    QMenu *helpMenu = nullptr;
+    QAction *exitAction = nullptr;
+    QAction *configureAction = nullptr;
+    QAction *aboutAction = nullptr;
+    QAction *aboutQtAction = nullptr;
+
+    ConfigDialog *configDialog = nullptr;
+    std::unique_ptr<QGraphicsScene> scene;
+    QPainterPath bestPath;
+    AntWorld *view = nullptr;
+    std::unique_ptr<Colony> colony;
+    int bestLength = 32000;
+    int generation = 0;
+    int ants = 5;
+    int worldPixels = 600;
+    int worldSize = 10;
+    int animationTime = 2000;
+    // Declared last so it goes first: the animations and time lines are
+    // deleted before the scene deletes the ants they drive.
+    std::unique_ptr<AnimationCleanup> cleanupHandler;
+
+    friend class MainWindowProbe; // the tests' view of the window's state
+};
+
+#endif
