@@ -10,7 +10,7 @@ VORMIS_PACKAGES=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev
   libgtest-dev libbenchmark-dev
-  xvfb xauth
+  xvfb xauth fonts-dejavu-core
 )
 
 missing_packages() {

@@ -1,6 +1,7 @@
 // The world's pixels as the viewport shows them: scene point (x, y) is
 // viewport pixel (x + 5, y + 5).
 #include "mainwindow_probe.h"
+#include "pictures.h"
 #include "test_support.h"
 
 #include <QApplication>
@@ -187,6 +188,21 @@ private slots:
         const QPointF middle = (start + next) / 2;
         const QColor onPath = pixel(image, qRound(middle.x()), qRound(middle.y()));
         QVERIFY2(onPath.red() < 100 && onPath.green() < 100, qPrintable(onPath.name()));
+    }
+
+    void runnerPaintsTheSamePixelsAsTheWindow()
+    {
+        // The command-line runner's pictures come from the same painting:
+        // for the same state, its image is the window's viewport, pixel for pixel.
+        MainWindow window;
+        MainWindowProbe probe(window);
+        QTest::mouseClick(probe.exampleButton(), Qt::LeftButton);
+        probe.advanceSpinBox()->setValue(6);
+        showOnly(probe, Grid | Pheromone | GenerationPath | BestPath);
+        const QImage viewport = grab(window, probe);
+        const QImage runner = renderWorldImage(probe.view()->picture());
+        QCOMPARE(runner.size(), QSize(610, 610));
+        QCOMPARE(runner.convertToFormat(QImage::Format_RGB32), viewport.copy(0, 0, 610, 610).convertToFormat(QImage::Format_RGB32));
     }
 
 private:

@@ -1,0 +1,353 @@
+#include "pictures.h"
+
+#include "colony.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+QImage renderWorldImage(const WorldPicture &picture)
+{
+    QImage image(kScenePixels, kScenePixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.translate(kSceneMargin, kSceneMargin);
+    WorldPainter worldPainter;
+    worldPainter.paint(&painter, picture);
+    painter.end();
+    return image;
+}
+
+QPainterPath cellPath(const std::vector<Cell> &cells, int cellSize)
+{
+    QPainterPath path;
+    if (cells.empty())
+        return path;
+    path.moveTo(cellCentre(cells.front().x, cells.front().y, cellSize));
+    for (std::size_t k = 1; k < cells.size(); ++k)
+        path.lineTo(cellCentre(cells[k].x, cells[k].y, cellSize));
+    return path;
+}
+
+QPainterPath obstacleOutline(const std::vector<Cell> &obstacles, int cellSize)
+{
+    QPainterPath outline;
+    for (const Cell &cell : obstacles)
+        outline.addRect(cell.x * cellSize, cell.y * cellSize, cellSize, cellSize);
+    return outline;
+}
+
+WorldPicture worldPicture(Colony &colony, const World &world, const std::vector<Cell> &bestPath)
+{
+    const int cell = kWorldPixels / world.size;
+    WorldPicture picture;
+    picture.worldSize = world.size;
+    picture.worldPixels = kWorldPixels;
+    picture.homeX = world.home.x;
+    picture.homeY = world.home.y;
+    picture.foodX = world.food.x;
+    picture.foodY = world.food.y;
+    picture.pheromone = colony.pheromoneTable();
+    picture.bestPath = cellPath(bestPath, cell);
+    picture.obstaclePath = obstacleOutline(world.obstacles, cell);
+    picture.showGrid = true;
+    picture.showPheromone = true;
+    picture.showBestPath = true;
+    picture.showGenerationPath = false;
+    return picture;
+}
+
+// ---------------------------------------------------------------------------
+// The chart.
+
+namespace {
+
+const QColor kInk(40, 40, 40);
+const QColor kGridLine(228, 228, 228);
+const QColor kGenerationBest(120, 160, 210);
+const QColor kGenerationBestLink(196, 214, 236);
+const QColor kGenerationBestRange(160, 192, 228);
+const QColor kBestSoFar(24, 68, 140);
+const QColor kMean(224, 123, 0);
+const QColor kOptimum(38, 150, 70);
+
+// 1, 2 or 5 times a power of ten, so that span / step is about target.
+double niceStep(double span, int target)
+{
+    const double raw = span / std::max(target, 1);
+    if (!(raw > 0.0))
+        return 1.0;
+    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
+    const double fraction = raw / magnitude;
+    const double nice = fraction <= 1.0 ? 1.0 : fraction <= 2.0 ? 2.0 : fraction <= 5.0 ? 5.0 : 10.0;
+    return nice * magnitude;
+}
+
+QString tickText(double value)
+{
+    return QString::number(static_cast<long long>(std::llround(value)));
+}
+
+QFont chartFont(int pixels, bool bold = false)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+struct LegendEntry
+{
+    enum Mark { Dots, Line, Dashed, None } mark;
+    QColor colour;
+    QString text;
+};
+
+} // namespace
+
+QImage renderChart(const ChartData &data, QSize size)
+{
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+
+    const int generations = static_cast<int>(data.generationBest.size());
+    const QRectF plot(76, 98, size.width() - 76 - 28, size.height() - 98 - 62);
+
+    // Title and subtitle.
+    painter.setPen(kInk);
+    painter.setFont(chartFont(18, true));
+    painter.drawText(QRectF(0, 10, size.width(), 26), Qt::AlignHCenter | Qt::AlignVCenter,
+                     QStringLiteral("Path length per generation"));
+    painter.setFont(chartFont(13));
+    painter.setPen(QColor(90, 90, 90));
+    painter.drawText(QRectF(0, 36, size.width(), 20), Qt::AlignHCenter | Qt::AlignVCenter, data.subtitle);
+
+    // The values' range, with the optimum in it.
+    int low = data.optimum > 0 ? data.optimum : 0;
+    int high = low;
+    bool any = false;
+    for (int g = 0; g < generations; ++g) {
+        const int value = data.generationBest[static_cast<std::size_t>(g)];
+        if (value <= 0)
+            continue;
+        if (!any && data.optimum <= 0)
+            low = high = value;
+        any = true;
+        low = std::min(low, value);
+        high = std::max(high, value);
+    }
+    const double yStep = std::max(1.0, niceStep(std::max(high - low + 2, 4), 6));
+    const double yLow = std::max(0.0, std::floor((low - 1) / yStep) * yStep);
+    const double yHigh = std::max(yLow + yStep, std::ceil((high + 1) / yStep) * yStep);
+    const double xStep = std::max(1.0, niceStep(std::max(generations, 1), 8));
+    const double xHigh = std::max(1, generations);
+
+    const auto xAt = [&](double generation) { return plot.left() + generation / xHigh * plot.width(); };
+    const auto yAt = [&](double length) {
+        return plot.bottom() - (length - yLow) / (yHigh - yLow) * plot.height();
+    };
+
+    // Grid lines and tick labels.
+    painter.setFont(chartFont(12));
+    for (double v = yLow; v <= yHigh + yStep / 2; v += yStep) {
+        const double y = std::round(yAt(v)) + 0.5;
+        painter.setPen(QPen(kGridLine, 1));
+        painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+        painter.setPen(kInk);
+        painter.drawLine(QPointF(plot.left() - 5, y), QPointF(plot.left(), y));
+        painter.drawText(QRectF(0, y - 10, plot.left() - 9, 20), Qt::AlignRight | Qt::AlignVCenter, tickText(v));
+    }
+    for (double v = 0; v <= xHigh + xStep / 1000; v += xStep) {
+        const double x = std::round(xAt(v)) + 0.5;
+        painter.setPen(QPen(kGridLine, 1));
+        painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+        painter.setPen(kInk);
+        painter.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + 5));
+        painter.drawText(QRectF(x - 40, plot.bottom() + 7, 80, 18), Qt::AlignHCenter | Qt::AlignTop, tickText(v));
+    }
+
+    // Axis titles.
+    painter.setFont(chartFont(13));
+    painter.drawText(QRectF(plot.left(), size.height() - 30, plot.width(), 22), Qt::AlignHCenter | Qt::AlignVCenter,
+                     QStringLiteral("generation"));
+    painter.save();
+    painter.translate(18, plot.center().y());
+    painter.rotate(-90);
+    painter.drawText(QRectF(-plot.height() / 2, -11, plot.height(), 22), Qt::AlignHCenter | Qt::AlignVCenter,
+                     QStringLiteral("path length (cells, home and food included)"));
+    painter.restore();
+
+    painter.save();
+    painter.setClipRect(plot.adjusted(-4, -4, 4, 4));
+
+    // Each generation's best: a dot each while a pixel column holds at most
+    // one generation (fainter the closer they sit), otherwise the range of
+    // the generations that share a column.
+    const double pixelsPerGeneration = plot.width() / xHigh;
+    if (pixelsPerGeneration >= 1.0) {
+        if (pixelsPerGeneration >= 4.0) {
+            painter.setPen(QPen(kGenerationBestLink, 1));
+            for (int g = 1; g < generations; ++g) {
+                const int before = data.generationBest[static_cast<std::size_t>(g - 1)];
+                const int now = data.generationBest[static_cast<std::size_t>(g)];
+                if (before > 0 && now > 0)
+                    painter.drawLine(QPointF(xAt(g), yAt(before)), QPointF(xAt(g + 1), yAt(now)));
+            }
+        }
+        QColor dot = kGenerationBest;
+        if (pixelsPerGeneration < 4.0)
+            dot.setAlpha(150);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(dot);
+        const double radius = pixelsPerGeneration >= 6.0 ? 3.0 : 2.0;
+        for (int g = 0; g < generations; ++g) {
+            const int value = data.generationBest[static_cast<std::size_t>(g)];
+            if (value > 0)
+                painter.drawEllipse(QPointF(xAt(g + 1), yAt(value)), radius, radius);
+        }
+        painter.setBrush(Qt::NoBrush);
+    } else {
+        painter.setPen(QPen(kGenerationBestRange, 1, Qt::SolidLine, Qt::FlatCap));
+        int g = 0;
+        while (g < generations) {
+            const int columnX = static_cast<int>(xAt(g + 1));
+            int least = 0;
+            int most = 0;
+            for (; g < generations && static_cast<int>(xAt(g + 1)) == columnX; ++g) {
+                const int value = data.generationBest[static_cast<std::size_t>(g)];
+                if (value <= 0)
+                    continue;
+                least = least == 0 ? value : std::min(least, value);
+                most = std::max(most, value);
+            }
+            if (most > 0)
+                painter.drawLine(QPointF(columnX + 0.5, yAt(most) - 1.5), QPointF(columnX + 0.5, yAt(least) + 1.5));
+        }
+    }
+
+    // The optimum.
+    if (data.optimum > 0) {
+        // Width 2 on a whole pixel boundary: two crisp rows.
+        const double y = std::round(yAt(data.optimum));
+        painter.setPen(QPen(kOptimum, 2, Qt::DashLine, Qt::FlatCap));
+        painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+    }
+
+    // The first run's best so far, a step at each improvement, on whole
+    // pixels so that its flat stretches stay crisp.
+    const auto snapped = [](double x, double y) { return QPointF(std::round(x), std::round(y)); };
+    QPainterPath steps;
+    int current = 0;
+    for (int g = 0; g < generations; ++g) {
+        const int value = data.bestSoFar[static_cast<std::size_t>(g)];
+        if (value <= 0)
+            continue;
+        if (current == 0) {
+            steps.moveTo(snapped(xAt(g + 1), yAt(value)));
+        } else if (value != current) {
+            steps.lineTo(snapped(xAt(g + 1), yAt(current)));
+            steps.lineTo(snapped(xAt(g + 1), yAt(value)));
+        }
+        current = value;
+    }
+    if (current > 0)
+        steps.lineTo(snapped(xAt(generations), yAt(current)));
+    painter.setPen(QPen(kBestSoFar, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawPath(steps);
+    // The mean of the runs' best so far, where every run has one, over the
+    // first run's line so that both show where they meet; one point per pixel
+    // column is enough.
+    if (data.runs > 1 && data.meanBestSoFar.size() == static_cast<std::size_t>(generations)) {
+        QPainterPath mean;
+        int lastColumn = -1;
+        for (int g = 0; g < generations; ++g) {
+            const double value = data.meanBestSoFar[static_cast<std::size_t>(g)];
+            if (value < 0)
+                continue;
+            const QPointF point(xAt(g + 1), yAt(value));
+            const int columnX = static_cast<int>(point.x());
+            if (mean.elementCount() == 0)
+                mean.moveTo(point);
+            else if (columnX != lastColumn || g == generations - 1)
+                mean.lineTo(point);
+            lastColumn = columnX;
+        }
+        painter.setPen(QPen(kMean, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPath(mean);
+    }
+
+    painter.restore();
+
+    if (!any) {
+        painter.setPen(kInk);
+        painter.setFont(chartFont(16));
+        painter.drawText(plot, Qt::AlignCenter, QStringLiteral("no ant reached the food"));
+    }
+
+    // The frame.
+    painter.setPen(QPen(kInk, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(std::round(plot.left()) + 0.5, std::round(plot.top()) + 0.5, std::round(plot.width()),
+                            std::round(plot.height())));
+
+    // The legend: one row between the subtitle and the plot.
+    std::vector<LegendEntry> legend;
+    const QString ofRun = data.runs > 1 ? QStringLiteral(" (run 1)") : QString();
+    legend.push_back({LegendEntry::Dots, kGenerationBest, QStringLiteral("best of the generation") + ofRun});
+    legend.push_back({LegendEntry::Line, kBestSoFar, QStringLiteral("best so far") + ofRun});
+    if (data.runs > 1)
+        legend.push_back({LegendEntry::Line, kMean, QStringLiteral("best so far, mean of %1 runs").arg(data.runs)});
+    if (data.optimum > 0)
+        legend.push_back({LegendEntry::Dashed, kOptimum, QStringLiteral("shortest possible (%1)").arg(data.optimum)});
+    else
+        legend.push_back({LegendEntry::None, kInk, QStringLiteral("no path from home to food")});
+
+    painter.setFont(chartFont(12));
+    const QFontMetrics legendMetrics(painter.font());
+    constexpr int kMarkWidth = 26;
+    constexpr int kGap = 8;
+    constexpr int kSpacing = 26;
+    int total = 0;
+    for (const LegendEntry &entry : legend)
+        total += (entry.mark == LegendEntry::None ? 0 : kMarkWidth + kGap) + legendMetrics.horizontalAdvance(entry.text);
+    total += kSpacing * static_cast<int>(legend.size() - 1);
+    double x = plot.center().x() - total / 2.0;
+    const double y = 74;
+    for (const LegendEntry &entry : legend) {
+        switch (entry.mark) {
+        case LegendEntry::Dots:
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(entry.colour);
+            for (int i = 0; i < 3; ++i)
+                painter.drawEllipse(QPointF(x + 4 + i * 9, y), 3, 3);
+            painter.setBrush(Qt::NoBrush);
+            break;
+        case LegendEntry::Line:
+            painter.setPen(QPen(entry.colour, 2, Qt::SolidLine, Qt::FlatCap));
+            painter.drawLine(QPointF(x, y), QPointF(x + kMarkWidth, y));
+            break;
+        case LegendEntry::Dashed:
+            painter.setPen(QPen(entry.colour, 2, Qt::DashLine, Qt::FlatCap));
+            painter.drawLine(QPointF(x, y), QPointF(x + kMarkWidth, y));
+            break;
+        case LegendEntry::None:
+            break;
+        }
+        if (entry.mark != LegendEntry::None)
+            x += kMarkWidth + kGap;
+        painter.setPen(kInk);
+        const int width = legendMetrics.horizontalAdvance(entry.text);
+        painter.drawText(QRectF(x, y - 10, width + 2, 20), Qt::AlignLeft | Qt::AlignVCenter, entry.text);
+        x += width + kSpacing;
+    }
+    painter.end();
+    return image;
+}

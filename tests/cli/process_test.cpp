@@ -1,0 +1,177 @@
+#include "cli_test_support.h"
+
+#include <QDir>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+// The real vormis-run, for what only a process shows: exit statuses, what
+// reaches standard output and error, and what is left on disk.
+
+namespace {
+
+struct Ran
+{
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Ran run(const QStringList &arguments, const QString &folder = QString(), const QString &stdoutFile = QString())
+{
+    ensureApplication();
+    QProcess process;
+    if (!folder.isEmpty())
+        process.setWorkingDirectory(folder);
+    if (!stdoutFile.isEmpty())
+        process.setStandardOutputFile(stdoutFile);
+    process.start(QStringLiteral(VORMIS_RUN_BINARY), arguments);
+    Ran ran;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
+        ADD_FAILURE() << "vormis-run " << arguments.join(' ').toStdString() << " did not finish normally";
+        return ran;
+    }
+    ran.status = process.exitCode();
+    ran.out = process.readAllStandardOutput();
+    ran.err = process.readAllStandardError();
+    return ran;
+}
+
+QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+TEST(Process, BadInputExitsTwoWithOneLineAndWritesNothing)
+{
+    QTemporaryDir dir;
+    QFile world(dir.filePath(QStringLiteral("world.txt")));
+    ASSERT_TRUE(world.open(QIODevice::WriteOnly));
+    world.write("H...\n.#..\n..x.\n...F\n");
+    world.close();
+    QFile kept(dir.filePath(QStringLiteral("kept.csv")));
+    ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
+    kept.write("old\n");
+    kept.close();
+
+    const std::pair<QStringList, const char *> cases[] = {
+        {{"--frobnicate"}, "vormis-run: unknown option --frobnicate"},
+        {{"--size", "abc"}, "vormis-run: --size abc: expected a whole number from 3 to 100"},
+        {{"--ro", "2"}, "vormis-run: --ro 2: expected a number from 0 to 1"},
+        {{"--food", "12,3"}, "vormis-run: --food 12,3: outside the 10x10 grid"},
+        {{"--example", "--food", "2,3"}, "vormis-run: --food 2,3: on an obstacle"},
+        {{"--world", "world.txt"}, "vormis-run: world.txt:3:3: unexpected character 'x' (expected . # H F)"},
+        {{"--png", "no/such/folder/w.png"}, "vormis-run: --png no/such/folder/w.png: cannot write"},
+        {{"--csv", "out.csv", "--chart", "./out.csv"}, "vormis-run: --chart ./out.csv: the same file as --csv"},
+        {{"--csv", "kept.csv", "--png", "."}, "vormis-run: --png .: cannot write"},
+    };
+    for (const auto &[arguments, expected] : cases) {
+        QStringList all = arguments;
+        all << "--csv" << "kept.csv" << "--chart" << "chart.png";
+        if (arguments.contains(QStringLiteral("--csv")) || arguments.contains(QStringLiteral("--chart")))
+            all = arguments;
+        const Ran ran = run(all, dir.path());
+        EXPECT_EQ(ran.status, 2) << all.join(' ').toStdString();
+        EXPECT_TRUE(ran.err.startsWith(expected)) << ran.err.toStdString();
+        EXPECT_EQ(ran.err.count('\n'), 1) << ran.err.toStdString();
+        EXPECT_TRUE(ran.out.isEmpty()) << ran.out.toStdString();
+        EXPECT_EQ(filesIn(dir.path()), QStringList({"kept.csv", "world.txt"})) << all.join(' ').toStdString();
+        EXPECT_EQ(contents(kept.fileName()), "old\n");
+    }
+}
+
+TEST(Process, WritesTheFilesItWasAskedFor)
+{
+    QTemporaryDir dir;
+    const Ran ran = run({"--example", "--seed", "3", "--generations", "40", "--repeat", "2", "--csv", "runs.csv",
+                         "--png", "world.png", "--chart", "chart.png"},
+                        dir.path());
+    ASSERT_EQ(ran.status, 0) << ran.err.toStdString();
+    EXPECT_TRUE(ran.err.isEmpty()) << ran.err.toStdString();
+    EXPECT_TRUE(ran.out.startsWith("world: 8x8, 4 ants, home 0,4, food 7,4, 20 obstacles")) << ran.out.toStdString();
+    EXPECT_EQ(filesIn(dir.path()), QStringList({"chart.png", "runs.csv", "world.png"}));
+    EXPECT_EQ(QImage(dir.filePath(QStringLiteral("world.png"))).size(), QSize(610, 610));
+    EXPECT_EQ(QImage(dir.filePath(QStringLiteral("chart.png"))).size(), QSize(900, 500));
+    const QByteArray csv = contents(dir.filePath(QStringLiteral("runs.csv")));
+    EXPECT_EQ(csv.count('\n'), 1 + 2 * 40);
+    EXPECT_TRUE(csv.contains("\n2,4,40,")) << "run 2 has seed 4";
+}
+
+TEST(Process, SameSeedSameOutputOtherSeedOtherOutput)
+{
+    QTemporaryDir dir;
+    const auto once = [&](const char *seed, const char *csv) {
+        return run({"--size", "12", "--ants", "6", "--seed", seed, "--generations", "150", "--repeat", "3", "--csv",
+                    csv},
+                   dir.path());
+    };
+    const Ran a = once("77", "a.csv");
+    const Ran b = once("77", "b.csv");
+    const Ran c = once("78", "c.csv");
+    ASSERT_EQ(a.status, 0);
+    EXPECT_EQ(a.out, b.out);
+    EXPECT_EQ(contents(dir.filePath("a.csv")), contents(dir.filePath("b.csv")));
+    EXPECT_NE(contents(dir.filePath("a.csv")), contents(dir.filePath("c.csv")));
+    EXPECT_NE(a.out, c.out);
+}
+
+TEST(Process, ASeedFromTheClockIsReportedAndRepeatsTheRun)
+{
+    const Ran first = run({"--generations", "50"});
+    ASSERT_EQ(first.status, 0);
+    const qsizetype at = first.out.indexOf("--seed ");
+    ASSERT_GE(at, 0) << first.out.toStdString();
+    const QByteArray seed = first.out.mid(at + 7, first.out.indexOf('\n', at) - at - 7);
+    const Ran again = run({"--generations", "50", "--seed", QString::fromLatin1(seed)});
+    ASSERT_EQ(again.status, 0);
+    const QByteArray table = first.out.mid(first.out.indexOf("\n run "));
+    EXPECT_EQ(again.out.mid(again.out.indexOf("\n run ")), table);
+}
+
+TEST(Process, CsvOnStandardOutputMovesTheSummaryAside)
+{
+    const Ran ran = run({"--seed", "1", "--generations", "5", "--csv", "-"});
+    ASSERT_EQ(ran.status, 0);
+    EXPECT_TRUE(ran.out.startsWith("run,seed,generation,"));
+    EXPECT_EQ(ran.out.count('\n'), 6);
+    EXPECT_TRUE(ran.err.contains("shortest possible path: 10 cells"));
+}
+
+TEST(Process, DumpsFollowTheSummary)
+{
+    const Ran ran = run({"--example", "--seed", "2", "--generations", "20", "--dump", "path", "--ant", "3"});
+    ASSERT_EQ(ran.status, 0);
+    const qsizetype table = ran.out.indexOf("\n run ");
+    const qsizetype dump = ran.out.indexOf("(0. 4)\n");
+    EXPECT_GT(table, 0);
+    EXPECT_GT(dump, table) << ran.out.toStdString();
+}
+
+TEST(Process, AFailedWriteIsAFailure)
+{
+    if (!QFile::exists(QStringLiteral("/dev/full")))
+        GTEST_SKIP() << "no /dev/full here";
+    const Ran summary = run({"--seed", "1", "--generations", "5"}, QString(), QStringLiteral("/dev/full"));
+    EXPECT_EQ(summary.status, 1);
+    EXPECT_TRUE(summary.err.contains("cannot write to standard output")) << summary.err.toStdString();
+    const Ran csv = run({"--seed", "1", "--generations", "5", "--csv", "-"}, QString(), QStringLiteral("/dev/full"));
+    EXPECT_EQ(csv.status, 1);
+}
+
+TEST(Process, HelpAndVersion)
+{
+    const Ran help = run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.out.contains("--world <FILE>"));
+    const Ran version = run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, QByteArray("vormis-run " VORMIS_VERSION "\n"));
+}
