@@ -12,9 +12,17 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
 
-echo "== build/ (release with debug info)"
+echo "== build/ (release with debug information)"
 build_tree build
 ctest --test-dir build --output-on-failure --timeout 600
+
+# Further checks that need tools of their own; each script says what it does.
+for check in tools/check-fuzz.sh tools/check-package.sh; do
+  if [ -x "$check" ]; then
+    echo "== $check"
+    "$check"
+  fi
+done
 
 echo "== build-asan/ (address and undefined-behaviour sanitizers)"
 build_tree build-asan -DCMAKE_BUILD_TYPE=Debug -DVORMIS_SANITIZE=ON -DVORMIS_BENCHMARKS=OFF

@@ -85,9 +85,25 @@ AntConfig::AntConfig(QWidget *parent)
         {alphaLabel, alphaSpinBox},         {betaLabel, betaSpinBox},
         {roLabel, roSpinBox},
     };
+    const QStringList descriptions = {
+        tr("Cells along each side of the square world, 3 to 30"),
+        tr("Ants that leave home in every generation, 1 to 30"),
+        tr("Column of the food cell, counted from 0 at the left"),
+        tr("Row of the food cell, counted from 0 at the top"),
+        tr("Column of the home cell, counted from 0 at the left"),
+        tr("Row of the home cell, counted from 0 at the top"),
+        tr("How strongly pheromone raises a cell's routing weight, 0 to 10"),
+        tr("How strongly short walks raise a cell's routing weight, 0 to 10"),
+        tr("Share of the pheromone that evaporates in each generation, 0 to 0.99"),
+    };
     for (int row = 0; row < rows.size(); ++row) {
         parametersLayout->addWidget(rows[row].first, row, 0);
         parametersLayout->addWidget(rows[row].second, row, 1);
+        // Screen readers get the label's words, without mnemonic and colon.
+        QString name = rows[row].first->text().remove(QLatin1Char('&')).trimmed();
+        name.chop(name.endsWith(QLatin1Char(':')) ? 1 : 0);
+        rows[row].second->setAccessibleName(name);
+        rows[row].second->setAccessibleDescription(descriptions.at(row));
     }
     parametersGroup->setLayout(parametersLayout);
 

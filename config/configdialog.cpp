@@ -46,6 +46,15 @@ ConfigDialog::ConfigDialog(QWidget *parent)
     cancelButton = new QPushButton(QIcon(QStringLiteral(":/images/dialog-cancel.png")), tr("Cancel"));
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
 
+    helpButton->setAccessibleDescription(tr("Explains each parameter of the page"));
+    defaultsButton->setAccessibleDescription(tr("Fills the page with the values the program starts with; nothing changes before Ok"));
+    okButton->setAccessibleDescription(tr("Starts the colony afresh with these values"));
+    cancelButton->setAccessibleDescription(tr("Closes the dialog and changes nothing"));
+    pageList->setAccessibleName(tr("Pages"));
+    pageList->setAccessibleDescription(tr("Chooses the page of settings shown beside it"));
+    for (QPushButton *button : {helpButton, defaultsButton, okButton, cancelButton})
+        button->setAccessibleName(button->text().remove(QLatin1Char('&')));
+
     connect(helpButton, &QPushButton::clicked, this, &ConfigDialog::showHelp);
     connect(defaultsButton, &QPushButton::clicked, this, &ConfigDialog::restoreDefaults);
     connect(okButton, &QPushButton::clicked, this, &ConfigDialog::accept);

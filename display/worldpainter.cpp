@@ -1,5 +1,6 @@
 #include "worldpainter.h"
 
+#include <QPaintDevice>
 #include <QPainter>
 
 #include <algorithm>
@@ -38,10 +39,13 @@ void paintPheromone(QPainter *painter, double *const *table, int cells, int cell
     }
 }
 
+// Sizes are in scene units: a picture scaled for a high-density screen holds
+// more pixels than it covers.
 void paintCentred(QPainter *painter, const QImage &image, int x, int y, int cell)
 {
-    const int left = cell * x + cell / 2 - image.width() / 2;
-    const int top = cell * y + cell / 2 - image.height() / 2;
+    const QSizeF size = image.deviceIndependentSize();
+    const int left = cell * x + cell / 2 - qRound(size.width()) / 2;
+    const int top = cell * y + cell / 2 - qRound(size.height()) / 2;
     painter->drawImage(QPointF(left, top), image);
 }
 
@@ -57,15 +61,19 @@ CellPicture::CellPicture(const QString &resource)
 {
 }
 
-const QImage &CellPicture::forCell(int cellSize)
+const QImage &CellPicture::forCell(int cellSize, qreal pixelRatio)
 {
-    // A picture taller than its cell is squeezed to exactly the cell; one
-    // that fits keeps its natural size, however wide it is.
+    // A picture taller than its cell is squeezed to exactly the cell (in as
+    // many device pixels as the cell covers); one that fits keeps its natural
+    // size, however wide it is.
     if (m_original.isNull() || m_original.height() <= cellSize)
         return m_original;
-    if (cellSize != m_cellSize) {
-        m_scaled = m_original.scaled(cellSize, cellSize, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    if (cellSize != m_cellSize || pixelRatio != m_pixelRatio) {
+        const int side = qRound(cellSize * pixelRatio);
+        m_scaled = m_original.scaled(side, side, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        m_scaled.setDevicePixelRatio(pixelRatio);
         m_cellSize = cellSize;
+        m_pixelRatio = pixelRatio;
     }
     return m_scaled;
 }
@@ -110,8 +118,9 @@ void WorldPainter::paint(QPainter *painter, const WorldPicture &world)
     painter->setBrush(QBrush(Qt::black, Qt::DiagCrossPattern));
     painter->drawPath(world.obstaclePath);
 
-    m_lastHome = &m_home.forCell(cell);
-    m_lastFood = &m_food.forCell(cell);
+    const qreal pixelRatio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+    m_lastHome = &m_home.forCell(cell, pixelRatio);
+    m_lastFood = &m_food.forCell(cell, pixelRatio);
     paintCentred(painter, *m_lastHome, world.homeX, world.homeY, cell);
     paintCentred(painter, *m_lastFood, world.foodX, world.foodY, cell);
 }

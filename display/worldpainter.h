@@ -31,12 +31,13 @@ class CellPicture
 {
 public:
     explicit CellPicture(const QString &resource);
-    const QImage &forCell(int cellSize);
+    const QImage &forCell(int cellSize, qreal pixelRatio = 1.0);
 
 private:
     QImage m_original;
     QImage m_scaled;
     int m_cellSize = -1;
+    qreal m_pixelRatio = 1.0;
 };
 
 // Paints the world: grid, pheromone squares, this generation's path, the best

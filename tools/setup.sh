@@ -11,6 +11,8 @@ VORMIS_PACKAGES=(
   qt6-base-dev libgl-dev
   libgtest-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core
+  clang libclang-rt-dev
+  dpkg-dev file desktop-file-utils appstream
 )
 
 missing_packages() {

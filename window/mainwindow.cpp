@@ -27,6 +27,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -153,6 +154,59 @@ void MainWindow::createCentralWidget()
     auto *central = new QWidget;
     central->setLayout(mainLayout);
     setCentralWidget(central);
+
+    describeControls();
+    // The keyboard walks the panel from top to bottom, then the world.
+    QWidget *order[] = {startButton, advanceButton, advanceSpinBox, stopButton, speedSlider,
+                        generationPathCheckBox, bestPathCheckBox, pheromoneCheckBox, gridCheckBox,
+                        exampleButton, configureButton, view};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+// Names and descriptions for screen readers.
+void MainWindow::describeControls()
+{
+    const auto describe = [](QWidget *widget, const QString &name, const QString &description) {
+        widget->setAccessibleName(name);
+        widget->setAccessibleDescription(description);
+    };
+    describe(startButton, tr("Start Animation"), tr("Replays the last generation with one walking ant per ant of the colony"));
+    describe(stopButton, tr("Stop Animation"), tr("Removes the animated ants"));
+    describe(advanceButton, tr("Advance"), tr("Runs as many generations as the number beside it asks for"));
+    describe(advanceSpinBox, tr("Generations per advance"), tr("How many generations one press of Advance runs, 1 to 30"));
+    describe(configureButton, tr("Configure"), tr("Opens the dialog for the world size, the ants, home, food and the colony's factors"));
+    describe(exampleButton, tr("Example"), tr("Loads the example world: 8 by 8 cells with walls"));
+    describe(speedSlider, tr("Animation speed"), tr("How fast the animated ants walk, from 0 (slowest) to 4"));
+    describe(generationPathCheckBox, tr("Shortest path this generation"), tr("Draws the shortest path of the last generation in red from the next step on"));
+    describe(bestPathCheckBox, tr("Shortest path so far"), tr("Draws the shortest path found since the last reset in black from the next step on"));
+    describe(pheromoneCheckBox, tr("Show pheromone trails"), tr("Shades each cell by its pheromone from the next step on"));
+    describe(gridCheckBox, tr("Show grid"), tr("Draws the cell grid from the next step on"));
+    describe(generationLabel, tr("Generation"), tr("Generations run since the colony was last reset"));
+    describe(antsLabel, tr("Ants"), tr("Number of ants in the colony"));
+    describe(stepsLabel, tr("Steps"), tr("Length in cells of the best path so far; 32000 while none is known"));
+    describe(worldSizeLabel, tr("World size"), tr("Cells along each side of the world"));
+    view->setAccessibleName(tr("World"));
+}
+
+// What a sighted user sees in the world, for those who cannot see it.
+void MainWindow::describeWorld()
+{
+    const QString best = bestLength < kNoPathYet ? tr("the best path so far is %1 cells long").arg(bestLength)
+                                                 : tr("no path to the food has been found yet");
+    const auto animated = scene->items().size();
+    const QString animation = animated == 0 ? tr("No ants are animating.")
+        : animated == 1                     ? tr("1 ant animating.")
+                                            : tr("%1 ants animating.").arg(animated);
+    view->setAccessibleDescription(tr("World of %1 by %1 cells, home at column %2 row %3, food at column %4 row %5. "
+                                      "Generation %6; %7. %8")
+                                       .arg(worldSize)
+                                       .arg(colony->homeX())
+                                       .arg(colony->homeY())
+                                       .arg(colony->foodX())
+                                       .arg(colony->foodY())
+                                       .arg(generation)
+                                       .arg(best, animation));
 }
 
 // Runs as many generations as the spin box asks for, keeps the shortest path
@@ -197,6 +251,7 @@ void MainWindow::nextGeneration()
     view->resetCachedContent();
     view->viewport()->update();
     scene->update(0, 0, worldPixels, worldPixels);
+    describeWorld();
 
     QApplication::restoreOverrideCursor();
 }
@@ -273,6 +328,7 @@ void MainWindow::showWorldCells()
 
 void MainWindow::showStatus()
 {
+    describeWorld();
     generationLabel->setText(QStringLiteral("%1").arg(generation));
     antsLabel->setText(QStringLiteral("%1").arg(ants));
     stepsLabel->setText(QStringLiteral("%1").arg(bestLength));
@@ -283,6 +339,8 @@ void MainWindow::removeGarbage()
 {
     cleanupHandler->clear();
     scene->clear();
+    if (view)
+        describeWorld();
 }
 
 // Replays the last generation: one ant per colony ant walks its recorded path
@@ -330,6 +388,7 @@ void MainWindow::animateGeneration()
         animation->setTimeLine(timeLine);
         timeLine->start();
     }
+    describeWorld();
 }
 
 void MainWindow::config()

@@ -52,6 +52,8 @@ private:
     void writeSettings();
     QPainterPath antPath(int ant, int length) const;
     void showStatus();
+    void describeControls();
+    void describeWorld();
     void showWorldCells();
 
     QPushButton *startButton = nullptr;

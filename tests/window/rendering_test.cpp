@@ -205,6 +205,29 @@ private slots:
         QCOMPARE(runner.convertToFormat(QImage::Format_RGB32), viewport.copy(0, 0, 610, 610).convertToFormat(QImage::Format_RGB32));
     }
 
+    void picturesStaySharpOnDenseScreens()
+    {
+        // At two device pixels per unit a 60-unit cell holds 120 x 120 pixels
+        // of picture, scaled from the original rather than blown up.
+        WorldPicture world;
+        world.worldSize = 10;
+        world.worldPixels = 600;
+        world.foodX = world.foodY = 9;
+        world.showGrid = world.showBestPath = false;
+        QImage dense(1200, 1200, QImage::Format_ARGB32_Premultiplied);
+        dense.setDevicePixelRatio(2.0);
+        dense.fill(Qt::white);
+        QPainter painter(&dense);
+        WorldPainter().paint(&painter, world);
+        painter.end();
+        QImage expected(120, 120, QImage::Format_ARGB32_Premultiplied);
+        expected.fill(Qt::white);
+        QPainter(&expected).drawImage(0, 0, QImage(QStringLiteral(":/images/home.png")).scaled(120, 120));
+        QImage drawn = dense.copy(0, 0, 120, 120).convertToFormat(QImage::Format_RGB32);
+        drawn.setDevicePixelRatio(1.0);
+        QCOMPARE(drawn, expected.convertToFormat(QImage::Format_RGB32));
+    }
+
 private:
     // Sets the check boxes and steps once, which is when the view takes them.
     void showOnly(MainWindowProbe &probe, int layers)
