@@ -208,50 +208,48 @@ double Colony::randomValue(double low, double span)
 // weighted by their routing values, except that a free food cell is taken at
 // once.  Sums and fractions are single precision on purpose: they decide
 // which cell a given draw picks.
+//
+// gatherCandidates() collects the admissible neighbours in the rule's order
+// and returns their number, or -1 when one of them is the free food cell
+// (then in foodX/foodY).
 template <typename Admissible>
-bool Colony::chooseAmong(const AntState &ant, int &nextX, int &nextY, Admissible admissible)
+int Colony::gatherCandidates(const AntState &ant, Candidates &candidates, Admissible admissible) const
 {
-    int candidateX[8];
-    int candidateY[8];
-    int count = 0;
-    float total = 0.0f;
+    candidates.count = 0;
+    candidates.total = 0.0f;
     for (int i = 0; i < 8; ++i) {
         const int cx = ant.x + kNeighbourDx[i];
         const int cy = ant.y + kNeighbourDy[i];
         if (!admissible(i, cx, cy))
             continue;
-        if (cx == m_foodX && cy == m_foodY) {
-            nextX = cx;
-            nextY = cy;
-            return true;
-        }
-        candidateX[count] = cx;
-        candidateY[count] = cy;
-        ++count;
-        total = static_cast<float>(total + m_routing[cx][cy]);
+        if (cx == m_foodX && cy == m_foodY)
+            return -1;
+        candidates.x[candidates.count] = cx;
+        candidates.y[candidates.count] = cy;
+        ++candidates.count;
+        candidates.total = static_cast<float>(candidates.total + m_routing[cx][cy]);
     }
+    return candidates.count;
+}
 
-    if (count == 0) {
-        nextX = nextY = -1;
-        return false;
-    }
-    // Only the fractions up to the chosen cell are needed, so the draw comes
-    // first; the choice is the same as with all fractions computed.
+// Spins the wheel over at least one candidate; a single one needs no draw.
+// Only the fractions up to the chosen cell are needed, so the draw comes
+// first; the choice is the same as with all fractions computed.
+int Colony::spinWheel(const Candidates &candidates)
+{
     int chosen = 0;
-    if (count > 1) {
+    if (candidates.count > 1) {
         const float r = static_cast<float>(randomValue(0.0, 1.0));
         float sum = 0.0f;
-        for (; chosen < count - 1; ++chosen) {
-            const double weight = m_routing[candidateX[chosen]][candidateY[chosen]];
-            const float fraction = static_cast<float>((sum + weight) / total);
+        for (; chosen < candidates.count - 1; ++chosen) {
+            const double weight = m_routing[candidates.x[chosen]][candidates.y[chosen]];
+            const float fraction = static_cast<float>((sum + weight) / candidates.total);
             if (r <= fraction)
                 break;
             sum = static_cast<float>(sum + weight);
         }
     }
-    nextX = candidateX[chosen];
-    nextY = candidateY[chosen];
-    return true;
+    return chosen;
 }
 
 bool Colony::chooseNextCell(const int &ant, int &nextX, int &nextY)
@@ -261,9 +259,23 @@ bool Colony::chooseNextCell(const int &ant, int &nextX, int &nextY)
         nextX = nextY = -1;
         return false;
     }
-    return chooseAmong(m_ants[static_cast<std::size_t>(ant)], nextX, nextY, [&](int, int cx, int cy) {
+    Candidates candidates;
+    const int count = gatherCandidates(m_ants[static_cast<std::size_t>(ant)], candidates, [&](int, int cx, int cy) {
         return insideGrid(cx, cy) && !isObstacle(cx, cy) && !isOnAntPath(ant, cx, cy);
     });
+    if (count < 0) {
+        nextX = m_foodX;
+        nextY = m_foodY;
+        return true;
+    }
+    if (count == 0) {
+        nextX = nextY = -1;
+        return false;
+    }
+    const int chosen = spinWheel(candidates);
+    nextX = candidates.x[chosen];
+    nextY = candidates.y[chosen];
+    return true;
 }
 
 void Colony::runGeneration()
@@ -285,11 +297,16 @@ void Colony::runGeneration()
 // ends.  A dead end forgets the last recorded cell without moving the ant.
 // While it walks, its path is mirrored in the OnPath flags.
 //
-// After a dead end the rule's next answer is already known, so the neighbours
-// are not examined again: if the forgotten cell was the ant's own (or none),
-// nothing around it changed and the next call is a dead end too; if it was the
-// neighbour the ant came from, that cell is the only admissible one and the
-// ant steps back onto it without a draw.
+// Most of a lost ant's calls of the rule have an answer known in advance,
+// and these are not worked out again:
+// - after a dead end that forgot the ant's own cell (or none), nothing around
+//   it changed: the next call is a dead end too;
+// - after a dead end that forgot the neighbour it came from, that cell is the
+//   only admissible one: the ant steps back onto it without a draw;
+// - back on a cell with the same recorded path as when it last chose there,
+//   the candidates are the same (routing changes only after the walk), so
+//   only the draw is new; and a candidate found to be a dead end from there
+//   is a dead end again.
 void Colony::walk(int index)
 {
     AntState &ant = m_ants[static_cast<std::size_t>(index)];
@@ -301,20 +318,75 @@ void Colony::walk(int index)
     };
     flag(ant.x, ant.y) |= OnPath;
 
+    // The last choice made from a cell, valid while the path's first
+    // `length` entries are what they were then.
+    struct LastChoice
+    {
+        bool valid = false;
+        int x = 0, y = 0, length = 0;
+        Candidates candidates;
+        unsigned deadEnds = 0; // candidates known to lead straight into a dead end
+    } last;
+
     enum class Known { Nothing, DeadEnd, StepBack } known = Known::Nothing;
     int failures = 0;
     int nextX = 0;
     int nextY = 0;
+    int pendingCandidate = -1; // the candidate just moved to from `last`
     while (!ant.atFood && failures < m_deadEndLimit) {
+        const int movedFrom = pendingCandidate;
+        pendingCandidate = -1;
         bool moved = true;
-        if (known == Known::Nothing) {
-            const unsigned char *here = &flag(ant.x, ant.y);
-            moved = chooseAmong(ant, nextX, nextY, [&](int i, int, int) { return here[m_neighbourOffset[i]] == 0; });
-        } else if (known == Known::DeadEnd) {
+        bool intoDeadEnd = false;
+        if (known == Known::DeadEnd) {
             moved = false;
+        } else if (known == Known::Nothing) {
+            if (last.valid && last.x == ant.x && last.y == ant.y && last.length == ant.pathLength) {
+                int chosen = spinWheel(last.candidates);
+                // Into a known dead end, two dead ends and back: four steps
+                // that end where they began, taken at once while the limit
+                // is not in reach.
+                while (((last.deadEnds >> chosen) & 1u) && failures + 2 < m_deadEndLimit) {
+                    ant.path[0][ant.pathLength] = last.candidates.x[chosen];
+                    ant.path[1][ant.pathLength] = last.candidates.y[chosen];
+                    ant.steps += 4;
+                    failures += 2;
+                    chosen = spinWheel(last.candidates);
+                }
+                nextX = last.candidates.x[chosen];
+                nextY = last.candidates.y[chosen];
+                intoDeadEnd = (last.deadEnds >> chosen) & 1u;
+                pendingCandidate = chosen;
+            } else {
+                const unsigned char *here = &flag(ant.x, ant.y);
+                Candidates candidates;
+                const int count = gatherCandidates(ant, candidates,
+                                                   [&](int i, int, int) { return here[m_neighbourOffset[i]] == 0; });
+                if (count < 0) {
+                    nextX = m_foodX;
+                    nextY = m_foodY;
+                } else if (count == 0) {
+                    moved = false;
+                    if (movedFrom >= 0 && last.valid)
+                        last.deadEnds |= 1u << movedFrom;
+                } else {
+                    last.valid = true;
+                    last.x = ant.x;
+                    last.y = ant.y;
+                    last.length = ant.pathLength;
+                    last.candidates = candidates;
+                    last.deadEnds = 0;
+                    const int chosen = spinWheel(candidates);
+                    nextX = candidates.x[chosen];
+                    nextY = candidates.y[chosen];
+                    pendingCandidate = chosen;
+                }
+            }
         }
 
         if (moved && ant.pathLength >= 0 && ant.pathLength < capacity) {
+            if (ant.pathLength < last.length && (ant.pathLength != last.length - 1 || nextX != last.x || nextY != last.y))
+                last.valid = false;
             ant.x = nextX;
             ant.y = nextY;
             ant.path[0][ant.pathLength] = nextX;
@@ -326,13 +398,15 @@ void Colony::walk(int index)
                 ant.atFood = true;
                 ++m_arrivals;
             }
-            known = Known::Nothing;
+            known = intoDeadEnd ? Known::DeadEnd : Known::Nothing;
         } else if (moved) {
             break; // a path that cannot grow; unreachable for a consistent colony
         } else {
             ++ant.steps;
             --ant.pathLength;
             ++failures;
+            if (ant.pathLength < last.length - 1)
+                last.valid = false;
             known = Known::DeadEnd;
             if (ant.pathLength >= 0) {
                 const int fx = ant.path[0][ant.pathLength];

@@ -118,8 +118,16 @@ private:
         return x >= 0 && y >= 0 && x < m_gridSide && y < m_gridSide;
     }
 
+    struct Candidates
+    {
+        int count = 0;
+        int x[8] = {};
+        int y[8] = {};
+        float total = 0.0f;
+    };
     template <typename Admissible>
-    bool chooseAmong(const AntState &ant, int &nextX, int &nextY, Admissible admissible);
+    int gatherCandidates(const AntState &ant, Candidates &candidates, Admissible admissible) const;
+    int spinWheel(const Candidates &candidates);
     void walk(int ant);
     void deposit(const AntState &ant);
 };
