@@ -12,7 +12,7 @@ VORMIS_PACKAGES=(
   libgtest-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core
   clang libclang-rt-dev
-  dpkg-dev file desktop-file-utils appstream
+  dpkg-dev file desktop-file-utils appstream lintian groff-base binutils
 )
 
 missing_packages() {
