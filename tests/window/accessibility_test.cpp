@@ -55,18 +55,11 @@ QList<QWidget *> tabCycle(QWidget *start)
 
 } // namespace
 
-class AccessibilityTest : public QObject
+class AccessibilityTest : public WindowTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_settings.isValid());
-        useTemporarySettings(m_settings);
-    }
-    void init() { failOnUnexpectedWarnings(); }
-
     void panelControlsHaveNamesAndDescriptions()
     {
         MainWindow window;
@@ -155,8 +148,6 @@ private slots:
         dialog.reject();
     }
 
-private:
-    QTemporaryDir m_settings;
 };
 
 QTEST_MAIN(AccessibilityTest)

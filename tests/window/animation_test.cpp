@@ -26,18 +26,11 @@ QList<Ant *> antsOn(QGraphicsScene *scene)
 
 } // namespace
 
-class AnimationTest : public QObject
+class AnimationTest : public WindowTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_settings.isValid());
-        useTemporarySettings(m_settings);
-    }
-    void init() { failOnUnexpectedWarnings(); }
-
     void startPutsOneAntPerColonyAntOnHome()
     {
         MainWindow window;
@@ -304,7 +297,6 @@ private:
         return true;
     }
 
-    QTemporaryDir m_settings;
 };
 
 QTEST_MAIN(AnimationTest)

@@ -42,17 +42,11 @@ int acceptedConnections(QObject *object)
 
 } // namespace
 
-class ExchangeTest : public QObject
+class ExchangeTest : public WindowTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_settings.isValid());
-        useTemporarySettings(m_settings);
-    }
-    void init() { failOnUnexpectedWarnings(); }
     void cleanup() { QSettings(QStringLiteral("Vormis Project"), QStringLiteral("Vormis")).clear(); }
 
     void dialogIsFilledFromTheColony()
@@ -227,8 +221,6 @@ private slots:
         QVERIFY(text.contains(QString::fromLatin1(qVersion())));
     }
 
-private:
-    QTemporaryDir m_settings;
 };
 
 QTEST_MAIN(ExchangeTest)

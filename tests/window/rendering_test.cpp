@@ -36,18 +36,11 @@ bool near(const QColor &a, const QColor &b, int tolerance = 2)
 
 } // namespace
 
-class RenderingTest : public QObject
+class RenderingTest : public WindowTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_settings.isValid());
-        useTemporarySettings(m_settings);
-    }
-    void init() { failOnUnexpectedWarnings(); }
-
     void gridLinesLieOnCellEdges()
     {
         MainWindow window;
@@ -270,7 +263,6 @@ private:
             QCOMPARE(pixel(image, topLeft.x() - 2, topLeft.y() + size.height() / 2), QColor(Qt::white));
     }
 
-    QTemporaryDir m_settings;
 };
 
 QTEST_MAIN(RenderingTest)

@@ -681,17 +681,11 @@ private:
     int m_expectedAnimated = 0;
 };
 
-class StressTest : public QObject
+class StressTest : public WindowTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_settings.isValid());
-        useTemporarySettings(m_settings);
-    }
-    void init() { failOnUnexpectedWarnings(); }
     void cleanup()
     {
         if (QTest::currentTestFailed() && m_session) {
@@ -725,7 +719,6 @@ private slots:
     }
 
 private:
-    QTemporaryDir m_settings;
     std::unique_ptr<Session> m_session;
     quint32 m_seed = kDefaultSeed;
     int m_count = kDefaultActions;

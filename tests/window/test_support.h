@@ -26,6 +26,24 @@ inline void failOnUnexpectedWarnings()
     QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not support ).*")));
 }
 
+// What every window test shares: settings in a temporary folder of its own,
+// and any unexpected Qt warning a failure.
+class WindowTestCase : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_settings.isValid());
+        useTemporarySettings(m_settings);
+    }
+    void init() { failOnUnexpectedWarnings(); }
+
+private:
+    QTemporaryDir m_settings;
+};
+
 // A random source that hands out the given draws, then zeros.
 inline std::function<int()> scriptedDraws(std::initializer_list<int> values)
 {

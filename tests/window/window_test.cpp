@@ -8,17 +8,11 @@
 #include <QImageReader>
 #include <QScrollBar>
 
-class WindowTest : public QObject
+class WindowTest : public WindowTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_settings.isValid());
-        useTemporarySettings(m_settings);
-    }
-    void init() { failOnUnexpectedWarnings(); }
     void cleanup() { QSettings(QStringLiteral("Vormis Project"), QStringLiteral("Vormis")).clear(); }
 
     void startsOnGenerationOne()
@@ -345,7 +339,6 @@ private:
         return path;
     }
 
-    QTemporaryDir m_settings;
 };
 
 QTEST_MAIN(WindowTest)
