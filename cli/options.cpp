@@ -167,7 +167,8 @@ ParseOutcome parseCommandLine(const QStringList &arguments, RunConfig &config, Q
         }
         return ParseOutcome::Error;
     }
-    if (parser.isSet(helpOption)) {
+    // The help option also brings --help-all, which asks for the same text.
+    if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"))) {
         message = parser.helpText();
         return ParseOutcome::Help;
     }

@@ -94,6 +94,7 @@ TEST(Options, HelpAndVersion)
     RunConfig config;
     QString message;
     EXPECT_EQ(parse({"--help"}, config, message), ParseOutcome::Help);
+    EXPECT_EQ(parse({"--help-all"}, config, message), ParseOutcome::Help); // not a run
     EXPECT_TRUE(message.contains(QLatin1String("--generations <G>")));
     EXPECT_EQ(parse({"--version"}, config, message), ParseOutcome::Version);
 }
