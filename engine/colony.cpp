@@ -345,10 +345,9 @@ void Colony::walk(int index)
                 int chosen = spinWheel(last.candidates);
                 // Into a known dead end, two dead ends and back: four steps
                 // that end where they began, taken at once while the limit
-                // is not in reach.
+                // is not in reach.  What the trip would record past the path's
+                // end is overwritten by the move that follows.
                 while (((last.deadEnds >> chosen) & 1u) && failures + 2 < m_deadEndLimit) {
-                    ant.path[0][ant.pathLength] = last.candidates.x[chosen];
-                    ant.path[1][ant.pathLength] = last.candidates.y[chosen];
                     ant.steps += 4;
                     failures += 2;
                     chosen = spinWheel(last.candidates);
