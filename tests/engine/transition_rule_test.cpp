@@ -101,6 +101,74 @@ TEST(TransitionRule, HeavierRoutingWinsMoreOfTheWheel)
     EXPECT_NEAR(picks[Cell(1, 0)] / 32768.0, routing[1][0] / total, 1e-3);
 }
 
+TEST(TransitionRule, EveryDrawPicksTheFirstCellWhoseFractionItReaches)
+{
+    // Two generations leave routing values that no float holds exactly, so
+    // how the wheel is rounded decides some draws.
+    Colony colony(5, 2);
+    colony.setAlpha(1);
+    colony.setBeta(2);
+    colony.setRo(0.1);
+    colony.reset();
+    colony.seedRandom(181);
+    for (int g = 0; g < 2; ++g)
+        colony.runGeneration();
+    placeAnt(colony, 3, 2);
+    const std::vector<Cell> neighbours{{3, 1}, {2, 1}, {3, 3}, {4, 3}, {2, 2}, {2, 3}, {4, 2}, {4, 1}};
+    const double *const *routing = colony.routingTable();
+
+    // The rule's wheel: a single-precision running total and running sum,
+    // each rounded after every addition of a (double) weight; each fraction
+    // the double quotient rounded once; the last fraction exactly 1.  The
+    // variants round each weight to float before adding it instead.
+    enum Rounding { AsTheRule, WeightsFirst, TotalFromFloats };
+    const auto wheel = [&](Rounding rounding) {
+        float total = 0.0f;
+        for (const Cell &c : neighbours) {
+            const double w = routing[c.first][c.second];
+            total = rounding == TotalFromFloats ? total + static_cast<float>(w) : static_cast<float>(total + w);
+        }
+        std::vector<float> fractions;
+        float sum = 0.0f;
+        for (std::size_t i = 0; i + 1 < neighbours.size(); ++i) {
+            const double w = routing[neighbours[i].first][neighbours[i].second];
+            fractions.push_back(rounding == WeightsFirst ? (sum + static_cast<float>(w)) / total
+                                                         : static_cast<float>((sum + w) / total));
+            sum = static_cast<float>(sum + w);
+        }
+        fractions.push_back(1.0f);
+        return fractions;
+    };
+    const auto pick = [](const std::vector<float> &fractions, float r) {
+        std::size_t i = 0;
+        while (r > fractions[i])
+            ++i;
+        return i;
+    };
+    const std::vector<float> fractions = wheel(AsTheRule);
+    const std::vector<float> weightsFirst = wheel(WeightsFirst);
+    const std::vector<float> totalFromFloats = wheel(TotalFromFloats);
+
+    int ties = 0;
+    int decidedByWeightRounding = 0;
+    int decidedByTotalRounding = 0;
+    ScriptedDraws draws;
+    for (int draw = 0; draw <= 32767; ++draw) {
+        const float r = static_cast<float>(draw / 32767.0);
+        const std::size_t chosen = pick(fractions, r);
+        draws.install(colony, {draw});
+        ASSERT_EQ(choose(colony), neighbours[chosen]) << "draw " << draw;
+        ties += r == fractions[chosen] && chosen + 1 < neighbours.size();
+        decidedByWeightRounding += chosen != pick(weightsFirst, r);
+        decidedByTotalRounding += chosen != pick(totalFromFloats, r);
+    }
+    // The world is one where a draw meets a fraction exactly (and goes to the
+    // lower cell), and where either other rounding would pick another cell.
+    EXPECT_GT(ties, 0);
+    EXPECT_GT(decidedByWeightRounding, 0);
+    EXPECT_GT(decidedByTotalRounding, 0);
+}
+
 TEST(TransitionRule, FreeFoodIsTakenAtOnceWithoutADraw)
 {
     Colony colony(10, 1);
