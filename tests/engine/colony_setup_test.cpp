@@ -88,6 +88,27 @@ TEST(ColonySetup, SizeAndAntCountTakeEffectAtReset)
     EXPECT_EQ(colony.m_ants[0].path.columnCount(), 49);
 }
 
+TEST(ColonySetup, SizeAndAntCountAreHeldToWhatAWorldCanUse)
+{
+    // Only the setters: a reset at the upper bounds would allocate gigabytes.
+    Colony colony(10, 5);
+    const int sizes[][2] = {{0, 1}, {-7, 1}, {1000, 1000}, {1001, 1000}, {2147483647, 1000}};
+    for (const auto &s : sizes) {
+        colony.setSize(s[0]);
+        EXPECT_EQ(colony.size(), s[1]) << "setSize(" << s[0] << ")";
+    }
+    const int ants[][2] = {{-1, 0}, {0, 0}, {100000, 100000}, {100001, 100000}, {2147483647, 100000}};
+    for (const auto &a : ants) {
+        colony.setAntCount(a[0]);
+        EXPECT_EQ(colony.antCount(), a[1]) << "setAntCount(" << a[0] << ")";
+    }
+    Colony tiny(-3, -3);
+    EXPECT_EQ(tiny.size(), 1);
+    EXPECT_EQ(tiny.antCount(), 0);
+    tiny.runGeneration();
+    EXPECT_EQ(tiny.arrivals(), 0);
+}
+
 TEST(ColonySetup, ResetAfterShrinkingBringsFoodAndHomeInside)
 {
     Colony colony(10, 5);
