@@ -17,7 +17,7 @@ build_tree build
 ctest --test-dir build --output-on-failure --timeout 600
 
 # Further checks that need tools of their own; each script says what it does.
-for check in tools/check-fuzz.sh tools/check-package.sh; do
+for check in tools/check-fuzz.sh tools/check-package.sh tools/check-mutants.py; do
   if [ -x "$check" ]; then
     echo "== $check"
     "$check"

@@ -13,6 +13,7 @@ VORMIS_PACKAGES=(
   xvfb xauth fonts-dejavu-core
   clang libclang-rt-dev
   dpkg-dev file desktop-file-utils appstream lintian groff-base binutils
+  python3
 )
 
 missing_packages() {
