@@ -200,9 +200,6 @@ def main():
         results.append((m, killers, verdict))
         print(f"check-mutants: {m.name:28} {verdict}  ({time.time() - started:.0f} s)", flush=True)
 
-    # Leave the copy's build unchanged for the next run.
-    build(binary_dir, args.jobs)
-
     survivors = [m for m, killers, _ in results if not killers and not m.equivalent]
     misjudged = [m for m, killers, _ in results if killers and m.equivalent]
     broken = [m for m, killers, _ in results if killers == ["does not compile"]]
