@@ -307,16 +307,14 @@ void Colony::runGeneration()
 //   the candidates are the same (routing changes only after the walk), so
 //   only the draw is new; and a candidate found to be a dead end from there
 //   is a dead end again.
-void Colony::walk(int index)
+class Colony::Walk
 {
-    AntState &ant = m_ants[static_cast<std::size_t>(index)];
-    if (!insideGrid(ant.x, ant.y))
-        return;
-    const int capacity = ant.path.columnCount();
-    const auto flag = [this](int x, int y) -> unsigned char & {
-        return m_cellFlags[static_cast<std::size_t>(flagIndex(x, y))];
-    };
-    flag(ant.x, ant.y) |= OnPath;
+public:
+    Walk(Colony &colony, AntState &ant) : m_colony(colony), m_ant(ant) {}
+    void run();
+
+private:
+    enum class Known { Nothing, DeadEnd, StepBack };
 
     // The last choice made from a cell, valid while the path's first
     // `length` entries are what they were then.
@@ -326,104 +324,169 @@ void Colony::walk(int index)
         int x = 0, y = 0, length = 0;
         Candidates candidates;
         unsigned deadEnds = 0; // candidates known to lead straight into a dead end
-    } last;
+    };
 
-    enum class Known { Nothing, DeadEnd, StepBack } known = Known::Nothing;
-    int failures = 0;
-    int nextX = 0;
-    int nextY = 0;
-    int pendingCandidate = -1; // the candidate just moved to from `last`
-    while (!ant.atFood && failures < m_deadEndLimit) {
-        const int movedFrom = pendingCandidate;
-        pendingCandidate = -1;
-        bool moved = true;
+    bool chooseNext(int movedFrom, bool &intoDeadEnd);
+    bool isBackAtLastChoice() const;
+    bool reuseLastChoice();
+    bool chooseAfresh(int movedFrom);
+    void moveOn(bool intoDeadEnd);
+    void backOff();
+
+    Colony &m_colony;
+    AntState &m_ant;
+    LastChoice m_last;
+    Known m_known = Known::Nothing;
+    int m_failures = 0;
+    int m_nextX = 0;
+    int m_nextY = 0;
+    int m_pendingCandidate = -1; // the candidate just moved to from m_last
+};
+
+void Colony::Walk::run()
+{
+    const int capacity = m_ant.path.columnCount();
+    m_colony.cellFlag(m_ant.x, m_ant.y) |= OnPath;
+    while (!m_ant.atFood && m_failures < m_colony.m_deadEndLimit) {
+        const int movedFrom = m_pendingCandidate;
+        m_pendingCandidate = -1;
         bool intoDeadEnd = false;
-        if (known == Known::DeadEnd) {
-            moved = false;
-        } else if (known == Known::Nothing) {
-            if (last.valid && last.x == ant.x && last.y == ant.y && last.length == ant.pathLength) {
-                int chosen = spinWheel(last.candidates);
-                // Into a known dead end, two dead ends and back: four steps
-                // that end where they began, taken at once while the limit
-                // is not in reach.  What the trip would record past the path's
-                // end is overwritten by the move that follows.
-                while (((last.deadEnds >> chosen) & 1u) && failures + 2 < m_deadEndLimit) {
-                    ant.steps += 4;
-                    failures += 2;
-                    chosen = spinWheel(last.candidates);
-                }
-                nextX = last.candidates.x[chosen];
-                nextY = last.candidates.y[chosen];
-                intoDeadEnd = (last.deadEnds >> chosen) & 1u;
-                pendingCandidate = chosen;
-            } else {
-                const unsigned char *here = &flag(ant.x, ant.y);
-                Candidates candidates;
-                const int count = gatherCandidates(ant, candidates,
-                                                   [&](int i, int, int) { return here[m_neighbourOffset[i]] == 0; });
-                if (count < 0) {
-                    nextX = m_foodX;
-                    nextY = m_foodY;
-                } else if (count == 0) {
-                    moved = false;
-                    if (movedFrom >= 0 && last.valid)
-                        last.deadEnds |= 1u << movedFrom;
-                } else {
-                    last.valid = true;
-                    last.x = ant.x;
-                    last.y = ant.y;
-                    last.length = ant.pathLength;
-                    last.candidates = candidates;
-                    last.deadEnds = 0;
-                    const int chosen = spinWheel(candidates);
-                    nextX = candidates.x[chosen];
-                    nextY = candidates.y[chosen];
-                    pendingCandidate = chosen;
-                }
-            }
-        }
-
-        if (moved && ant.pathLength >= 0 && ant.pathLength < capacity) {
-            if (ant.pathLength < last.length && (ant.pathLength != last.length - 1 || nextX != last.x || nextY != last.y))
-                last.valid = false;
-            ant.x = nextX;
-            ant.y = nextY;
-            ant.path[0][ant.pathLength] = nextX;
-            ant.path[1][ant.pathLength] = nextY;
-            ++ant.pathLength;
-            ++ant.steps;
-            flag(nextX, nextY) |= OnPath;
-            if (nextX == m_foodX && nextY == m_foodY) {
-                ant.atFood = true;
-                ++m_arrivals;
-            }
-            known = intoDeadEnd ? Known::DeadEnd : Known::Nothing;
-        } else if (moved) {
+        if (!chooseNext(movedFrom, intoDeadEnd))
+            backOff();
+        else if (m_ant.pathLength >= 0 && m_ant.pathLength < capacity)
+            moveOn(intoDeadEnd);
+        else
             break; // a path that cannot grow; unreachable for a consistent colony
-        } else {
-            ++ant.steps;
-            --ant.pathLength;
-            ++failures;
-            if (ant.pathLength < last.length - 1)
-                last.valid = false;
-            known = Known::DeadEnd;
-            if (ant.pathLength >= 0) {
-                const int fx = ant.path[0][ant.pathLength];
-                const int fy = ant.path[1][ant.pathLength];
-                flag(fx, fy) &= ~OnPath;
-                const bool neighbour = (fx != ant.x || fy != ant.y) && std::abs(fx - ant.x) <= 1
-                    && std::abs(fy - ant.y) <= 1;
-                if (neighbour && flag(fx, fy) == 0) {
-                    known = Known::StepBack;
-                    nextX = fx;
-                    nextY = fy;
-                }
-            }
-        }
     }
+    for (int k = 0; k < m_ant.pathLength; ++k)
+        m_colony.cellFlag(m_ant.path[0][k], m_ant.path[1][k]) &= ~OnPath;
+}
 
-    for (int k = 0; k < ant.pathLength; ++k)
-        flag(ant.path[0][k], ant.path[1][k]) &= ~OnPath;
+// Sets the next cell and returns true, or returns false for a dead end.
+bool Colony::Walk::chooseNext(int movedFrom, bool &intoDeadEnd)
+{
+    switch (m_known) {
+    case Known::DeadEnd:
+        return false;
+    case Known::StepBack:
+        return true; // the next cell was set when the dead end freed it
+    case Known::Nothing:
+        break;
+    }
+    if (isBackAtLastChoice()) {
+        intoDeadEnd = reuseLastChoice();
+        return true;
+    }
+    return chooseAfresh(movedFrom);
+}
+
+bool Colony::Walk::isBackAtLastChoice() const
+{
+    return m_last.valid && m_last.x == m_ant.x && m_last.y == m_ant.y && m_last.length == m_ant.pathLength;
+}
+
+// Spins the remembered wheel again; returns whether the cell drawn is known
+// to lead straight into a dead end.
+bool Colony::Walk::reuseLastChoice()
+{
+    Colony &c = m_colony;
+    int chosen = c.spinWheel(m_last.candidates);
+    // Into a known dead end, two dead ends and back: four steps that end
+    // where they began, taken at once while the limit is not in reach.
+    while (((m_last.deadEnds >> chosen) & 1u) && m_failures + 2 < c.m_deadEndLimit) {
+        m_ant.steps += 4;
+        m_failures += 2;
+        chosen = c.spinWheel(m_last.candidates);
+    }
+    m_nextX = m_last.candidates.x[chosen];
+    m_nextY = m_last.candidates.y[chosen];
+    m_pendingCandidate = chosen;
+    return (m_last.deadEnds >> chosen) & 1u;
+}
+
+// The rule worked out in full from the lookup grid.  A dead end right after
+// a move from the remembered cell marks that candidate as one.
+bool Colony::Walk::chooseAfresh(int movedFrom)
+{
+    Colony &c = m_colony;
+    const unsigned char *here = &c.cellFlag(m_ant.x, m_ant.y);
+    Candidates candidates;
+    const int count = c.gatherCandidates(m_ant, candidates,
+                                         [&](int i, int, int) { return here[c.m_neighbourOffset[i]] == 0; });
+    if (count < 0) {
+        m_nextX = c.m_foodX;
+        m_nextY = c.m_foodY;
+        return true;
+    }
+    if (count == 0) {
+        if (movedFrom >= 0 && m_last.valid)
+            m_last.deadEnds |= 1u << movedFrom;
+        return false;
+    }
+    m_last.valid = true;
+    m_last.x = m_ant.x;
+    m_last.y = m_ant.y;
+    m_last.length = m_ant.pathLength;
+    m_last.candidates = candidates;
+    m_last.deadEnds = 0;
+    const int chosen = c.spinWheel(candidates);
+    m_nextX = candidates.x[chosen];
+    m_nextY = candidates.y[chosen];
+    m_pendingCandidate = chosen;
+    return true;
+}
+
+// Records the move onto the chosen cell.
+void Colony::Walk::moveOn(bool intoDeadEnd)
+{
+    Colony &c = m_colony;
+    const int length = m_ant.pathLength;
+    if (length < m_last.length && (length != m_last.length - 1 || m_nextX != m_last.x || m_nextY != m_last.y))
+        m_last.valid = false;
+    m_ant.x = m_nextX;
+    m_ant.y = m_nextY;
+    m_ant.path[0][length] = m_nextX;
+    m_ant.path[1][length] = m_nextY;
+    ++m_ant.pathLength;
+    ++m_ant.steps;
+    c.cellFlag(m_nextX, m_nextY) |= OnPath;
+    if (m_nextX == c.m_foodX && m_nextY == c.m_foodY) {
+        m_ant.atFood = true;
+        ++c.m_arrivals;
+    }
+    m_known = intoDeadEnd ? Known::DeadEnd : Known::Nothing;
+}
+
+// A dead end: the last recorded cell is forgotten.  When that cell is a free
+// neighbour, the ant's only way on is back onto it.
+void Colony::Walk::backOff()
+{
+    Colony &c = m_colony;
+    ++m_ant.steps;
+    --m_ant.pathLength;
+    ++m_failures;
+    if (m_ant.pathLength < m_last.length - 1)
+        m_last.valid = false;
+    m_known = Known::DeadEnd;
+    if (m_ant.pathLength < 0)
+        return;
+    const int fx = m_ant.path[0][m_ant.pathLength];
+    const int fy = m_ant.path[1][m_ant.pathLength];
+    c.cellFlag(fx, fy) &= ~OnPath;
+    const bool neighbour = (fx != m_ant.x || fy != m_ant.y) && std::abs(fx - m_ant.x) <= 1
+        && std::abs(fy - m_ant.y) <= 1;
+    if (neighbour && c.cellFlag(fx, fy) == 0) {
+        m_known = Known::StepBack;
+        m_nextX = fx;
+        m_nextY = fy;
+    }
+}
+
+void Colony::walk(int index)
+{
+    AntState &ant = m_ants[static_cast<std::size_t>(index)];
+    if (insideGrid(ant.x, ant.y))
+        Walk(*this, ant).run();
 }
 
 // An ant at the food reinforces every cell of its path at once: first the
@@ -445,42 +508,76 @@ void Colony::deposit(const AntState &ant)
     }
 }
 
+namespace {
+
+// Restores a stream's formatting when a dump is done with it.
+class FormatGuard
+{
+public:
+    explicit FormatGuard(std::ostream &out) : m_out(out), m_saved(nullptr) { m_saved.copyfmt(out); }
+    ~FormatGuard() { m_out.copyfmt(m_saved); }
+    FormatGuard(const FormatGuard &) = delete;
+    FormatGuard &operator=(const FormatGuard &) = delete;
+
+private:
+    std::ostream &m_out;
+    std::ios m_saved;
+};
+
+} // namespace
+
 void Colony::printAntPath(const int &ant) const
+{
+    printAntPath(ant, std::cout);
+}
+
+void Colony::printAntMap(const int &ant) const
+{
+    printAntMap(ant, std::cout);
+}
+
+void Colony::printTables() const
+{
+    printTables(std::cout);
+}
+
+void Colony::printAntPath(const int &ant, std::ostream &out) const
 {
     if (ant < 0 || ant >= static_cast<int>(m_ants.size()))
         return;
     const AntState &a = m_ants[static_cast<std::size_t>(ant)];
     const int length = std::min(a.pathLength, a.path.columnCount());
     for (int k = 0; k < length; ++k)
-        std::cout << "(" << a.path[0][k] << ". " << a.path[1][k] << ")\n";
+        out << "(" << a.path[0][k] << ". " << a.path[1][k] << ")\n";
 }
 
-void Colony::printAntMap(const int &ant) const
+void Colony::printAntMap(const int &ant, std::ostream &out) const
 {
-    std::cout << "--Tabela de rutare" << std::endl;
+    out << "--Tabela de rutare" << std::endl;
     for (int x = 0; x < m_gridSide; ++x) {
         for (int y = 0; y < m_gridSide; ++y) {
             const char *symbol = isOnAntPath(ant, x, y) ? "X" : isObstacle(x, y) ? "o" : "_";
-            std::cout << symbol << " ";
+            out << symbol << " ";
         }
-        std::cout << std::endl;
+        out << std::endl;
     }
 }
 
-void Colony::printTables()
+void Colony::printTables(std::ostream &out) const
 {
-    const auto printTable = [this](Table<double> &table, int precision) {
-        std::cout.precision(precision);
+    const FormatGuard guard(out);
+    const auto printTable = [this, &out](const Table<double> &table, int precision) {
+        out.precision(precision);
         for (int x = 0; x < m_gridSide; ++x) {
             for (int y = 0; y < m_gridSide; ++y)
-                std::cout << std::setw(5) << table[x][y] << " ";
-            std::cout << std::endl;
+                out << std::setw(5) << table[x][y] << " ";
+            out << std::endl;
         }
     };
-    std::cout << "\n--Tabela de rutare:\n";
+    out << "\n--Tabela de rutare:\n";
     printTable(m_routing, 2);
-    std::cout << "--Tabela cu feromon:\n";
+    out << "--Tabela cu feromon:\n";
     printTable(m_pheromone, 3);
-    std::cout << "--Tabela euristica:\n";
+    out << "--Tabela euristica:\n";
     printTable(m_heuristic, 3);
 }

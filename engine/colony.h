@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <iosfwd>
 #include <vector>
 
 // One ant of the colony.  path[0][k] and path[1][k] are the x and y of the
@@ -54,6 +55,7 @@ public:
 
     // The live table, not a copy: valid until the next reset or destruction.
     double **pheromoneTable() { return m_pheromone.rows(); }
+    const double *const *pheromoneTable() const { return m_pheromone.rows(); }
     // Read-only views of the other two tables, for tests and experiments.
     const double *const *routingTable() const { return m_routing.rows(); }
     const double *const *heuristicTable() const { return m_heuristic.rows(); }
@@ -69,9 +71,14 @@ public:
     bool chooseNextCell(const int &ant, int &nextX, int &nextY);
     void runGeneration();
 
+    // The text dumps, to standard output or to any stream; the stream's
+    // formatting is left as it was found.
     void printAntPath(const int &ant) const;
     void printAntMap(const int &ant) const;
-    void printTables();
+    void printTables() const;
+    void printAntPath(const int &ant, std::ostream &out) const;
+    void printAntMap(const int &ant, std::ostream &out) const;
+    void printTables(std::ostream &out) const;
 
     static Table<double> newDoubleTable(const int &rows, const int &cols);
     static Table<int> newIntTable(const int &rows, const int &cols);
@@ -113,6 +120,7 @@ private:
     std::vector<unsigned char> m_cellFlags;
     int m_neighbourOffset[8] = {};  // from a cell's flag to each neighbour's
     int flagIndex(int x, int y) const { return (x + 1) * (m_gridSide + 2) + (y + 1); }
+    unsigned char &cellFlag(int x, int y) { return m_cellFlags[static_cast<std::size_t>(flagIndex(x, y))]; }
     bool insideGrid(int x, int y) const
     {
         return x >= 0 && y >= 0 && x < m_gridSide && y < m_gridSide;
@@ -128,6 +136,7 @@ private:
     template <typename Admissible>
     int gatherCandidates(const AntState &ant, Candidates &candidates, Admissible admissible) const;
     int spinWheel(const Candidates &candidates);
+    class Walk;
     void walk(int ant);
     void deposit(const AntState &ant);
 };

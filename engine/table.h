@@ -34,7 +34,6 @@ public:
     const T *const *rows() const { return m_index.empty() ? nullptr : m_index.data(); }
     int rowCount() const { return static_cast<int>(m_index.size()); }
     int columnCount() const { return m_cols; }
-    bool isNull() const { return m_index.empty(); }
 
 private:
     int m_cols = 0;

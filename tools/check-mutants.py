@@ -21,11 +21,14 @@ The list's format, one block per mutant:
 
     == name: what the fault is            (add "[equivalent]" if it is one)
     file: engine/colony.cpp
-    - the original line(s), exactly, once in the file
-    + the line(s) that replace them (none: the lines are deleted)
+    - the original code, on one line or several
+    + the code that replaces it (none: the code is deleted)
 
-The copy and its build are in build-mutants/ (--build to change); the
-working tree is never touched.  A mutant whose original lines are not found
+The original code is found by its characters other than white space, so
+indentation, line breaks and spacing may change without touching the list.
+It must occur exactly once in the file, and not as the middle of a longer
+name.  The copy and its build are in build-mutants/ (--build to change); the
+working tree is never touched.  A mutant whose original code is not found
 exactly once stops the check: the list has to follow the code.
 """
 
@@ -39,7 +42,7 @@ import time
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 GROUPS = [("unit", "-Equivalence.*"), ("reference", "Equivalence.*")]
 # The tree the copy needs: the engine, the reference and the engine tests.
-SKIP = "display;config;window;app;cli;fuzz"
+ENGINE_ONLY = ["-DVORMIS_WINDOW=OFF", "-DVORMIS_RUNNER=OFF", "-DVORMIS_BENCHMARKS=OFF"]
 
 
 class Mutant:
@@ -85,13 +88,39 @@ def read_mutants(path):
     return mutants
 
 
+def squeezed(text):
+    """The text without its white space, and where each character left came from."""
+    where = [i for i, c in enumerate(text) if not c.isspace()]
+    return "".join(text[i] for i in where), where
+
+
+def is_name_character(c):
+    return c.isalnum() or c == "_"
+
+
+def places(mutant, text):
+    """Where the mutant's original code stands in the text, as (first, end) offsets."""
+    pattern = "".join("".join(line.split()) for line in mutant.original)
+    body, where = squeezed(text)
+    found = []
+    start = body.find(pattern)
+    while start >= 0:
+        first, end = where[start], where[start + len(pattern) - 1] + 1
+        cut_before = first > 0 and is_name_character(text[first - 1]) and is_name_character(text[first])
+        cut_after = end < len(text) and is_name_character(text[end]) and is_name_character(text[end - 1])
+        if not cut_before and not cut_after:
+            found.append((first, end))
+        start = body.find(pattern, start + 1)
+    return found
+
+
 def mutated_text(mutant, text):
-    original = "\n".join(mutant.original) + "\n"
-    replacement = "\n".join(mutant.replacement) + "\n" if mutant.replacement else ""
-    found = text.count(original)
-    if found != 1:
-        sys.exit(f"mutant {mutant.name}: its lines occur {found} times in {mutant.path}, not once:\n{original}")
-    return text.replace(original, replacement)
+    found = places(mutant, text)
+    if len(found) != 1:
+        original = "\n".join(mutant.original)
+        sys.exit(f"mutant {mutant.name}: its code occurs {len(found)} times in {mutant.path}, not once:\n{original}")
+    first, end = found[0]
+    return text[:first] + "\n".join(mutant.replacement) + text[end:]
 
 
 def copy_tree(source):
@@ -158,7 +187,7 @@ def main():
 
     print("check-mutants: configuring and building the unchanged engine tests", flush=True)
     status, output = run(["cmake", "-S", source, "-B", binary_dir, "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
-                          "-DVORMIS_BENCHMARKS=OFF", f"-DVORMIS_SKIP={SKIP}"], timeout=600)
+                          *ENGINE_ONLY], timeout=600)
     if status != 0:
         sys.exit(f"check-mutants: configuring failed:\n{output}")
     built, output = build(binary_dir, args.jobs)

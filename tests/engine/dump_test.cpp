@@ -1,5 +1,6 @@
 #include "engine_test_support.h"
 
+#include <iomanip>
 #include <iostream>
 #include <sstream>
 
@@ -67,7 +68,7 @@ TEST(Dump, TablesUseWidthFiveAndTheirPrecisions)
     std::cout.precision(6);
     const std::string text = captured([&] {
         colony.printTables();
-        EXPECT_EQ(std::cout.precision(), 3);
+        EXPECT_EQ(std::cout.precision(), 6) << "the dump leaves the stream's formatting as it found it";
     });
     EXPECT_EQ(text,
               "\n--Tabela de rutare:\n"
@@ -79,6 +80,26 @@ TEST(Dump, TablesUseWidthFiveAndTheirPrecisions)
               "--Tabela euristica:\n"
               "    1     1 \n"
               "    1     1 \n");
+}
+
+TEST(Dump, AnyStreamGetsTheSameBytesAndKeepsItsFormatting)
+{
+    auto colony = diagonalAnt();
+    colony->runGeneration();
+    std::ostringstream out;
+    out << std::fixed << std::setprecision(1);
+    colony->printTables(out);
+    colony->printAntMap(0, out);
+    colony->printAntPath(0, out);
+    EXPECT_EQ(out.str(), captured([&] {
+                  std::cout << std::fixed << std::setprecision(1);
+                  colony->printTables();
+                  colony->printAntMap(0);
+                  colony->printAntPath(0);
+                  std::cout.unsetf(std::ios::fixed);
+              }));
+    EXPECT_EQ(out.precision(), 1);
+    EXPECT_TRUE(out.flags() & std::ios::fixed);
 }
 
 TEST(Dump, TablesShowTheWorkedValues)

@@ -1,0 +1,33 @@
+#ifndef VORMIS_CLI_WORLDFILE_H
+#define VORMIS_CLI_WORLDFILE_H
+
+#include "world.h"
+
+#include <QByteArray>
+#include <QString>
+
+// Where a world file went wrong.  line and column count from 1; 0 means the
+// message is about the whole file (or the whole line).
+struct WorldFileError
+{
+    int line = 0;
+    int column = 0;
+    QString message;
+    bool unreadable = false; // the file itself: missing, unreadable, too large
+
+    // "name:line:column: message", leaving out what is 0.
+    QString text(const QString &fileName) const;
+};
+
+// Reads a world drawn as text: N lines of N characters, line y holding row y
+// and character x column x; '.' free, '#' obstacle, 'H' home, 'F' food, one
+// each of H and F, N from 3 to 100.  A final newline and CRLF line ends are
+// accepted.  Only size, home, food and obstacles are taken from the text;
+// the other parameters are the start-up world's.
+bool parseWorldText(const QByteArray &text, World &world, WorldFileError &error);
+
+// The same for a file; errors about the file itself (missing, unreadable,
+// too large) come back with line 0.
+bool readWorldFile(const QString &path, World &world, WorldFileError &error);
+
+#endif
