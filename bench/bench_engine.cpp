@@ -1,6 +1,8 @@
 // Thirty generations, one press of "Advance " at its largest, on three worlds,
 // for the engine and for the linear-scan reference.
-#include "worlds.h"
+#include "colony.h"
+#include "linear_colony.h"
+#include "world.h"
 
 #include <benchmark/benchmark.h>
 
@@ -8,13 +10,22 @@ namespace {
 
 constexpr int kGenerations = 30;
 
-void engine(benchmark::State &state, const LinearWorld &world)
+// The largest world the window offers, full of ants.
+World large()
+{
+    World w = World::startUp(30);
+    w.ants = 30;
+    return w;
+}
+
+void engine(benchmark::State &state, const World &world)
 {
     unsigned seed = 1;
     for (auto _ : state) {
         state.PauseTiming();
         Colony colony;
-        worlds::apply(colony, world, seed++);
+        world.applyTo(colony);
+        colony.seedRandom(seed++);
         state.ResumeTiming();
         for (int g = 0; g < kGenerations; ++g)
             colony.runGeneration();
@@ -22,7 +33,7 @@ void engine(benchmark::State &state, const LinearWorld &world)
     }
 }
 
-void linear(benchmark::State &state, const LinearWorld &world)
+void linear(benchmark::State &state, const World &world)
 {
     unsigned seed = 1;
     for (auto _ : state) {
@@ -37,11 +48,11 @@ void linear(benchmark::State &state, const LinearWorld &world)
 
 } // namespace
 
-BENCHMARK_CAPTURE(engine, a_startup_10x10, worlds::startUp())->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(linear, a_startup_10x10, worlds::startUp())->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(engine, b_example_8x8, worlds::example())->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(linear, b_example_8x8, worlds::example())->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(engine, c_large_30x30, worlds::large())->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(linear, c_large_30x30, worlds::large())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(engine, a_startup_10x10, World::startUp())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(linear, a_startup_10x10, World::startUp())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(engine, b_example_8x8, World::example())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(linear, b_example_8x8, World::example())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(engine, c_large_30x30, large())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(linear, c_large_30x30, large())->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

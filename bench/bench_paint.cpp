@@ -4,6 +4,7 @@
 #include "ant.h"
 #include "antworld.h"
 #include "colony.h"
+#include "generationtracker.h"
 #include "worldpainter.h"
 
 #include <QApplication>
@@ -16,38 +17,25 @@
 
 namespace {
 
-QPainterPath pathOf(const AntState &ant, int cell)
-{
-    QPainterPath path(cellCentre(ant.path[0][0], ant.path[1][0], cell));
-    for (int k = 1; k < ant.pathLength; ++k)
-        path.lineTo(cellCentre(ant.path[0][k], ant.path[1][k], cell));
-    return path;
-}
-
 // A colony that has run twenty generations, with the view's picture of it:
-// the last generation's shortest path and the shortest found, as the window
+// the last arrival's shortest path and the shortest found, as the window
 // keeps them.
 struct PaintedWorld
 {
     explicit PaintedWorld(int size, int ants) : colony(size, ants)
     {
         const int cell = 600 / size;
-        int best = 0;
+        GenerationTracker tracker;
         colony.seedRandom(7);
         for (int g = 0; g < 20; ++g) {
             colony.runGeneration();
-            const AntState *shortest = nullptr;
-            for (const AntState &ant : colony.m_ants)
-                if (ant.atFood && (!shortest || ant.pathLength < shortest->pathLength))
-                    shortest = &ant;
-            if (!shortest)
-                continue;
-            picture.generationPath = pathOf(*shortest, cell);
-            if (best == 0 || shortest->pathLength < best) {
-                best = shortest->pathLength;
-                picture.bestPath = picture.generationPath;
+            const GenerationResult &result = tracker.observe(colony);
+            if (result.shortestAnt >= 0) {
+                const AntState &ant = colony.m_ants[static_cast<std::size_t>(result.shortestAnt)];
+                picture.generationPath = cellPath(pathCells(ant, result.shortest), cell);
             }
         }
+        picture.bestPath = cellPath(tracker.bestPath(), cell);
         picture.worldSize = size;
         picture.worldPixels = 600;
         picture.homeX = colony.homeX();

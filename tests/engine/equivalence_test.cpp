@@ -2,7 +2,8 @@
 // linear-scan reference does neither.  For the same seed they must agree to
 // the bit on every path, counter and table.
 #include "engine_test_support.h"
-#include "worlds.h"
+#include "linear_colony.h"
+#include "world.h"
 
 #include <cstring>
 
@@ -13,10 +14,11 @@ bool sameBits(double a, double b)
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
-void expectSameRun(const LinearWorld &world, unsigned seed, int generations)
+void expectSameRun(const World &world, unsigned seed, int generations)
 {
     Colony engine;
-    worlds::apply(engine, world, seed);
+    world.applyTo(engine);
+    engine.seedRandom(seed);
     LinearColony reference(world, seed);
     for (int g = 0; g < generations; ++g) {
         engine.runGeneration();
@@ -45,22 +47,30 @@ void expectSameRun(const LinearWorld &world, unsigned seed, int generations)
     }
 }
 
-LinearWorld randomWorld(unsigned seed)
+// The largest world the window offers, full of ants.
+World largeWorld()
+{
+    World w = World::startUp(30);
+    w.ants = 30;
+    return w;
+}
+
+World randomWorld(unsigned seed)
 {
     std::srand(seed);
-    LinearWorld w;
+    World w;
     w.size = 3 + std::rand() % 14;
     w.ants = std::rand() % 9;
-    w.homeX = std::rand() % w.size;
-    w.homeY = std::rand() % w.size;
-    w.foodX = std::rand() % w.size;
-    w.foodY = std::rand() % w.size;
+    w.home.x = std::rand() % w.size;
+    w.home.y = std::rand() % w.size;
+    w.food.x = std::rand() % w.size;
+    w.food.y = std::rand() % w.size;
     w.alpha = std::rand() % 4;
     w.beta = std::rand() % 4;
     w.ro = (std::rand() % 100) / 100.0;
     const int obstacles = std::rand() % (w.size * w.size / 3 + 1);
     for (int i = 0; i < obstacles; ++i)
-        w.obstacles.emplace_back(std::rand() % w.size, std::rand() % w.size);
+        w.obstacles.push_back({std::rand() % w.size, std::rand() % w.size});
     return w;
 }
 
@@ -69,11 +79,11 @@ LinearWorld randomWorld(unsigned seed)
 TEST(Equivalence, BenchmarkWorldsMatchTheLinearReference)
 {
     for (unsigned seed = 1; seed <= 10; ++seed) {
-        expectSameRun(worlds::startUp(), seed, 30);
-        expectSameRun(worlds::example(), seed, 30);
+        expectSameRun(World::startUp(), seed, 30);
+        expectSameRun(World::example(), seed, 30);
     }
     for (unsigned seed = 1; seed <= 3; ++seed)
-        expectSameRun(worlds::large(), seed, 30);
+        expectSameRun(largeWorld(), seed, 30);
 }
 
 TEST(Equivalence, RandomWorldsMatchTheLinearReference)

@@ -325,13 +325,11 @@ void compareWithReference(const Colony &current, const Model &model, uint32_t se
     engine.setRo(current.ro());
     engine.reset();
 
-    LinearWorld world;
+    World world;
     world.size = engine.size();
     world.ants = engine.antCount();
-    world.homeX = engine.homeX();
-    world.homeY = engine.homeY();
-    world.foodX = engine.foodX();
-    world.foodY = engine.foodY();
+    world.home = {engine.homeX(), engine.homeY()};
+    world.food = {engine.foodX(), engine.foodY()};
     world.alpha = engine.alpha();
     world.beta = engine.beta();
     world.ro = engine.ro();
@@ -339,14 +337,14 @@ void compareWithReference(const Colony &current, const Model &model, uint32_t se
     for (const auto &cell : model.obstacleList) {
         if (cell.first < n && cell.second < n && static_cast<int>(world.obstacles.size()) < n * n) {
             engine.addObstacle(cell.first, cell.second);
-            world.obstacles.push_back(cell);
+            world.obstacles.push_back({cell.first, cell.second});
         }
     }
     engine.seedRandom(seed);
     LinearColony reference(world, seed);
     trace("// compared with the linear reference: %d x %d, %d ants, home %d,%d, food %d,%d, %zu obstacles, "
           "seed %u, %d generations",
-          n, n, world.ants, world.homeX, world.homeY, world.foodX, world.foodY, world.obstacles.size(), seed,
+          n, n, world.ants, world.home.x, world.home.y, world.food.x, world.food.y, world.obstacles.size(), seed,
           generations);
 
     for (int g = 0; g < generations; ++g) {

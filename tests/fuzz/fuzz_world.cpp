@@ -23,7 +23,7 @@
 
 #include "colony.h"
 #include "options.h"
-#include "world.h"
+#include "worldfile.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -97,7 +97,7 @@ Drawing readDrawing(const std::string &text)
         return d;
     int homes = 0;
     int foods = 0;
-    World w = startUpWorld();
+    World w = World::startUp();
     w.size = static_cast<int>(n);
     for (std::size_t y = 0; y < n; ++y) {
         if (d.lines[y].size() != n)
@@ -161,7 +161,8 @@ void checkWorld(const World &w)
     if (static_cast<long long>(w.size) * w.size * w.ants > 20000)
         return; // a generation on a large world costs too much time per input
     Colony colony(w.size, w.ants);
-    setUpColony(colony, w, 7);
+    w.applyTo(colony);
+    colony.seedRandom(7);
     colony.runGeneration();
     for (const AntState &ant : colony.m_ants) {
         if (!ant.atFood)
@@ -180,7 +181,7 @@ void setWorldFile(const std::string &text)
 
 void fuzzWorldText(const std::string &text)
 {
-    World world = startUpWorld();
+    World world = World::startUp();
     world.size = -1; // a failure leaves the caller's world as it was
     const World before = world;
     WorldFileError error;

@@ -1,0 +1,105 @@
+#include "engine_test_support.h"
+
+#include "generationtracker.h"
+#include "world.h"
+
+namespace {
+
+// Puts ant i at the food with a path of lengths[i] cells (0: not at the food).
+void arrive(Colony &colony, const std::vector<int> &lengths)
+{
+    for (std::size_t i = 0; i < lengths.size(); ++i) {
+        AntState &ant = colony.m_ants[i];
+        ant.atFood = lengths[i] > 0;
+        ant.pathLength = std::max(lengths[i], 1);
+        for (int k = 0; k < ant.pathLength; ++k) {
+            ant.path[0][k] = k;
+            ant.path[1][k] = static_cast<int>(i);
+        }
+    }
+}
+
+} // namespace
+
+TEST(World, ExampleAppliedIsTheWindowsOldSequence)
+{
+    // The window's example as it used to be set up, call by call.
+    Colony byHand(10, 5);
+    byHand.setSize(8);
+    byHand.setAntCount(4);
+    byHand.setHome(0, 4);
+    byHand.setFood(7, 4);
+    byHand.setAlpha(0);
+    byHand.setBeta(2);
+    byHand.setRo(0.2);
+    byHand.reset();
+    const int walls[20][2] = {{1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {2, 3}, {3, 3}, {4, 3}, {5, 3},
+                              {2, 4}, {3, 4}, {4, 4}, {5, 4}, {2, 6}, {3, 6}, {4, 6}, {5, 6}, {6, 6}, {7, 6}};
+    for (const auto &cell : walls)
+        byHand.addObstacle(cell[0], cell[1]);
+
+    Colony applied(10, 5);
+    World::example().applyTo(applied);
+    EXPECT_EQ(applied.size(), 8);
+    EXPECT_EQ(applied.antCount(), 4);
+    EXPECT_EQ(applied.alpha(), 0);
+    EXPECT_EQ(applied.beta(), 2);
+    EXPECT_EQ(applied.ro(), 0.2);
+    for (int x = 0; x < 8; ++x)
+        for (int y = 0; y < 8; ++y)
+            EXPECT_EQ(applied.isObstacle(x, y), byHand.isObstacle(x, y)) << x << "," << y;
+
+    byHand.seedRandom(3);
+    applied.seedRandom(3);
+    for (int g = 0; g < 20; ++g) {
+        byHand.runGeneration();
+        applied.runGeneration();
+    }
+    EXPECT_EQ(applied.arrivals(), byHand.arrivals());
+    for (int x = 0; x < 8; ++x)
+        for (int y = 0; y < 8; ++y)
+            EXPECT_EQ(applied.routingTable()[x][y], byHand.routingTable()[x][y]);
+}
+
+TEST(GenerationTracker, ShortestArrivalTiesToTheLowerIndexAndOnlyAShorterOneIsBest)
+{
+    Colony colony(10, 4);
+    GenerationTracker tracker;
+
+    arrive(colony, {0, 6, 0, 6});
+    GenerationResult g = tracker.observe(colony);
+    EXPECT_EQ(g.generation, 1);
+    EXPECT_EQ(g.shortestAnt, 1);
+    EXPECT_EQ(g.antsAtFood, 2);
+    EXPECT_EQ(g.lengthSum, 12);
+    EXPECT_TRUE(g.improved);
+    EXPECT_EQ(tracker.best(), 6);
+    EXPECT_EQ(tracker.bestPath(), pathCells(colony.m_ants[1], 6));
+
+    arrive(colony, {9, 0, 6, 0}); // as short as the best: the best stays ant 1's of generation 1
+    g = tracker.observe(colony);
+    EXPECT_EQ(g.shortestAnt, 2);
+    EXPECT_FALSE(g.improved);
+    EXPECT_EQ(tracker.bestGeneration(), 1);
+    EXPECT_EQ(tracker.bestPath().front().y, 1);
+
+    arrive(colony, {0, 0, 0, 0}); // nobody arrives
+    g = tracker.observe(colony);
+    EXPECT_EQ(g.shortestAnt, -1);
+    EXPECT_EQ(g.shortest, 0);
+    EXPECT_EQ(tracker.best(), 6);
+
+    arrive(colony, {1, 5, 0, 0}); // a single cell is no path
+    g = tracker.observe(colony);
+    EXPECT_EQ(g.shortestAnt, 0);
+    EXPECT_FALSE(g.improved);
+    EXPECT_EQ(tracker.best(), 6);
+
+    arrive(colony, {0, 5, 0, 0});
+    EXPECT_TRUE(tracker.observe(colony).improved);
+    EXPECT_EQ(tracker.bestGeneration(), 5);
+
+    tracker.reset();
+    EXPECT_EQ(tracker.best(), 0);
+    EXPECT_EQ(tracker.observe(colony).generation, 1);
+}
