@@ -38,55 +38,23 @@ QString column(const QString &text, int width)
 
 } // namespace
 
-RunTracker::RunTracker(int run, std::uint32_t seed)
-{
-    m_row.run = m_result.run = run;
-    m_row.seed = m_result.seed = seed;
-}
-
-const GenerationRow &RunTracker::observe(const Colony &colony)
-{
-    ++m_row.generation;
-    m_row.arrivals = colony.arrivals();
-    m_row.antsAtFood = 0;
-    m_row.shortest = 0;
-    m_row.shortestAnt = -1;
-    m_row.lengthSum = 0;
-    for (std::size_t i = 0; i < colony.m_ants.size(); ++i) {
-        const AntState &ant = colony.m_ants[i];
-        if (!ant.atFood)
-            continue;
-        ++m_row.antsAtFood;
-        m_row.lengthSum += ant.pathLength;
-        if (m_row.shortest == 0 || ant.pathLength < m_row.shortest) {
-            m_row.shortest = ant.pathLength;
-            m_row.shortestAnt = static_cast<int>(i);
-        }
-    }
-    if (m_row.shortest > 0 && (m_row.best == 0 || m_row.shortest < m_row.best)) {
-        m_row.best = m_row.shortest;
-        m_result.best = m_row.shortest;
-        m_result.bestGeneration = m_row.generation;
-        const AntState &ant = colony.m_ants[static_cast<std::size_t>(m_row.shortestAnt)];
-        m_result.bestPath.clear();
-        for (int k = 0; k < ant.pathLength; ++k)
-            m_result.bestPath.push_back({ant.path[0][k], ant.path[1][k]});
-    }
-    return m_row;
-}
-
 RunResult runExperiment(Colony &colony, const World &world, int run, std::uint32_t seed, int generations,
                         const std::function<void(const GenerationRow &)> &onRow)
 {
-    setUpColony(colony, world, seed);
-    RunTracker tracker(run, seed);
+    world.applyTo(colony);
+    colony.seedRandom(seed);
+    GenerationTracker tracker;
+    GenerationRow row;
+    row.run = run;
+    row.seed = seed;
     for (int g = 0; g < generations; ++g) {
         colony.runGeneration();
-        const GenerationRow &row = tracker.observe(colony);
+        row.generation = tracker.observe(colony);
+        row.best = tracker.best();
         if (onRow)
             onRow(row);
     }
-    return tracker.result();
+    return {run, seed, tracker.best(), tracker.bestGeneration(), tracker.bestPath()};
 }
 
 std::string csvHeader()
@@ -100,20 +68,21 @@ void appendCsvRow(std::string &out, const GenerationRow &row)
     out += ',';
     appendNumber(out, row.seed);
     out += ',';
-    appendNumber(out, row.generation);
+    const GenerationResult &g = row.generation;
+    appendNumber(out, g.generation);
     out += ',';
-    appendNumber(out, row.arrivals);
+    appendNumber(out, g.arrivals);
     out += ',';
-    appendNumber(out, row.antsAtFood);
+    appendNumber(out, g.antsAtFood);
     out += ',';
-    if (row.shortest > 0)
-        appendNumber(out, row.shortest);
+    if (g.shortest > 0)
+        appendNumber(out, g.shortest);
     out += ',';
     if (row.best > 0)
         appendNumber(out, row.best);
     out += ',';
-    if (row.antsAtFood > 0)
-        out += hundredths(row.lengthSum, row.antsAtFood).toStdString();
+    if (g.antsAtFood > 0)
+        out += hundredths(g.lengthSum, g.antsAtFood).toStdString();
     out += '\n';
 }
 

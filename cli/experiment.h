@@ -1,6 +1,7 @@
 #ifndef VORMIS_CLI_EXPERIMENT_H
 #define VORMIS_CLI_EXPERIMENT_H
 
+#include "generationtracker.h"
 #include "world.h"
 
 #include <QString>
@@ -13,19 +14,13 @@
 class Colony;
 struct RunConfig;
 
-// What one generation left behind.  Lengths are in cells, home and food
-// included; 0 means there is none (no ant reached the food yet).
+// One line of the CSV: a generation of one run.
 struct GenerationRow
 {
-    int run = 0;        // from 1
+    int run = 0; // from 1
     std::uint32_t seed = 0;
-    int generation = 0; // from 1
-    int arrivals = 0;   // the colony's running total since reset
-    int antsAtFood = 0;
-    int shortest = 0;   // shortest path of this generation
-    int shortestAnt = -1;
-    int best = 0;       // shortest path of the run so far
-    long long lengthSum = 0; // of the paths of the ants at the food
+    GenerationResult generation;
+    int best = 0; // shortest path of the run so far; 0: none yet
 };
 
 struct RunResult
@@ -35,20 +30,6 @@ struct RunResult
     int best = 0;           // 0 when no ant ever reached the food
     int bestGeneration = 0; // the generation best was first reached
     std::vector<Cell> bestPath;
-};
-
-// Follows one run generation by generation.
-class RunTracker
-{
-public:
-    RunTracker(int run, std::uint32_t seed);
-    // To be called after each runGeneration.
-    const GenerationRow &observe(const Colony &colony);
-    const RunResult &result() const { return m_result; }
-
-private:
-    GenerationRow m_row;
-    RunResult m_result;
 };
 
 // Sets the colony up afresh for the world with the seed, runs the

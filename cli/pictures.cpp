@@ -22,25 +22,6 @@ QImage renderWorldImage(const WorldPicture &picture)
     return image;
 }
 
-QPainterPath cellPath(const std::vector<Cell> &cells, int cellSize)
-{
-    QPainterPath path;
-    if (cells.empty())
-        return path;
-    path.moveTo(cellCentre(cells.front().x, cells.front().y, cellSize));
-    for (std::size_t k = 1; k < cells.size(); ++k)
-        path.lineTo(cellCentre(cells[k].x, cells[k].y, cellSize));
-    return path;
-}
-
-QPainterPath obstacleOutline(const std::vector<Cell> &obstacles, int cellSize)
-{
-    QPainterPath outline;
-    for (const Cell &cell : obstacles)
-        outline.addRect(cell.x * cellSize, cell.y * cellSize, cellSize, cellSize);
-    return outline;
-}
-
 WorldPicture worldPicture(Colony &colony, const World &world, const std::vector<Cell> &bestPath)
 {
     const int cell = kWorldPixels / world.size;
@@ -108,65 +89,70 @@ struct LegendEntry
     QString text;
 };
 
-} // namespace
-
-QImage renderChart(const ChartData &data, QSize size)
+// The plot's place in the image and the scales of its two axes.
+struct ChartFrame
 {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    QRectF plot;
+    int generations = 0;
+    bool any = false; // some generation has a path
+    double yLow = 0, yHigh = 1, yStep = 1;
+    double xHigh = 1, xStep = 1;
 
-    const int generations = static_cast<int>(data.generationBest.size());
-    const QRectF plot(76, 98, size.width() - 76 - 28, size.height() - 98 - 62);
+    double xAt(double generation) const { return plot.left() + generation / xHigh * plot.width(); }
+    double yAt(double length) const { return plot.bottom() - (length - yLow) / (yHigh - yLow) * plot.height(); }
+};
 
-    // Title and subtitle.
+// The lengths' range, with the optimum in it, rounded out to whole steps.
+ChartFrame chartFrame(const ChartData &data, QSize size)
+{
+    ChartFrame frame;
+    frame.generations = static_cast<int>(data.generationBest.size());
+    frame.plot = QRectF(76, 98, size.width() - 76 - 28, size.height() - 98 - 62);
+    int low = data.optimum > 0 ? data.optimum : 0;
+    int high = low;
+    for (const int value : data.generationBest) {
+        if (value <= 0)
+            continue;
+        if (!frame.any && data.optimum <= 0)
+            low = high = value;
+        frame.any = true;
+        low = std::min(low, value);
+        high = std::max(high, value);
+    }
+    frame.yStep = std::max(1.0, niceStep(std::max(high - low + 2, 4), 6));
+    frame.yLow = std::max(0.0, std::floor((low - 1) / frame.yStep) * frame.yStep);
+    frame.yHigh = std::max(frame.yLow + frame.yStep, std::ceil((high + 1) / frame.yStep) * frame.yStep);
+    frame.xStep = std::max(1.0, niceStep(std::max(frame.generations, 1), 8));
+    frame.xHigh = std::max(1, frame.generations);
+    return frame;
+}
+
+void drawTitles(QPainter &painter, const QString &subtitle, QSize size)
+{
     painter.setPen(kInk);
     painter.setFont(chartFont(18, true));
     painter.drawText(QRectF(0, 10, size.width(), 26), Qt::AlignHCenter | Qt::AlignVCenter,
                      QStringLiteral("Path length per generation"));
     painter.setFont(chartFont(13));
     painter.setPen(QColor(90, 90, 90));
-    painter.drawText(QRectF(0, 36, size.width(), 20), Qt::AlignHCenter | Qt::AlignVCenter, data.subtitle);
+    painter.drawText(QRectF(0, 36, size.width(), 20), Qt::AlignHCenter | Qt::AlignVCenter, subtitle);
+}
 
-    // The values' range, with the optimum in it.
-    int low = data.optimum > 0 ? data.optimum : 0;
-    int high = low;
-    bool any = false;
-    for (int g = 0; g < generations; ++g) {
-        const int value = data.generationBest[static_cast<std::size_t>(g)];
-        if (value <= 0)
-            continue;
-        if (!any && data.optimum <= 0)
-            low = high = value;
-        any = true;
-        low = std::min(low, value);
-        high = std::max(high, value);
-    }
-    const double yStep = std::max(1.0, niceStep(std::max(high - low + 2, 4), 6));
-    const double yLow = std::max(0.0, std::floor((low - 1) / yStep) * yStep);
-    const double yHigh = std::max(yLow + yStep, std::ceil((high + 1) / yStep) * yStep);
-    const double xStep = std::max(1.0, niceStep(std::max(generations, 1), 8));
-    const double xHigh = std::max(1, generations);
-
-    const auto xAt = [&](double generation) { return plot.left() + generation / xHigh * plot.width(); };
-    const auto yAt = [&](double length) {
-        return plot.bottom() - (length - yLow) / (yHigh - yLow) * plot.height();
-    };
-
-    // Grid lines and tick labels.
+// Grid lines, ticks with their numbers, and the axis titles.
+void drawAxes(QPainter &painter, const ChartFrame &f, QSize size)
+{
+    const QRectF &plot = f.plot;
     painter.setFont(chartFont(12));
-    for (double v = yLow; v <= yHigh + yStep / 2; v += yStep) {
-        const double y = std::round(yAt(v)) + 0.5;
+    for (double v = f.yLow; v <= f.yHigh + f.yStep / 2; v += f.yStep) {
+        const double y = std::round(f.yAt(v)) + 0.5;
         painter.setPen(QPen(kGridLine, 1));
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         painter.setPen(kInk);
         painter.drawLine(QPointF(plot.left() - 5, y), QPointF(plot.left(), y));
         painter.drawText(QRectF(0, y - 10, plot.left() - 9, 20), Qt::AlignRight | Qt::AlignVCenter, tickText(v));
     }
-    for (double v = 0; v <= xHigh + xStep / 1000; v += xStep) {
-        const double x = std::round(xAt(v)) + 0.5;
+    for (double v = 0; v <= f.xHigh + f.xStep / 1000; v += f.xStep) {
+        const double x = std::round(f.xAt(v)) + 0.5;
         painter.setPen(QPen(kGridLine, 1));
         painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
         painter.setPen(kInk);
@@ -174,7 +160,7 @@ QImage renderChart(const ChartData &data, QSize size)
         painter.drawText(QRectF(x - 40, plot.bottom() + 7, 80, 18), Qt::AlignHCenter | Qt::AlignTop, tickText(v));
     }
 
-    // Axis titles.
+    painter.setPen(kInk);
     painter.setFont(chartFont(13));
     painter.drawText(QRectF(plot.left(), size.height() - 30, plot.width(), 22), Qt::AlignHCenter | Qt::AlignVCenter,
                      QStringLiteral("generation"));
@@ -184,121 +170,145 @@ QImage renderChart(const ChartData &data, QSize size)
     painter.drawText(QRectF(-plot.height() / 2, -11, plot.height(), 22), Qt::AlignHCenter | Qt::AlignVCenter,
                      QStringLiteral("path length (cells, home and food included)"));
     painter.restore();
+}
 
-    painter.save();
-    painter.setClipRect(plot.adjusted(-4, -4, 4, 4));
-
-    // Each generation's best: a dot each while a pixel column holds at most
-    // one generation (fainter the closer they sit), otherwise the range of
-    // the generations that share a column.
-    const double pixelsPerGeneration = plot.width() / xHigh;
-    if (pixelsPerGeneration >= 1.0) {
-        if (pixelsPerGeneration >= 4.0) {
-            painter.setPen(QPen(kGenerationBestLink, 1));
-            for (int g = 1; g < generations; ++g) {
-                const int before = data.generationBest[static_cast<std::size_t>(g - 1)];
-                const int now = data.generationBest[static_cast<std::size_t>(g)];
-                if (before > 0 && now > 0)
-                    painter.drawLine(QPointF(xAt(g), yAt(before)), QPointF(xAt(g + 1), yAt(now)));
-            }
-        }
-        QColor dot = kGenerationBest;
-        if (pixelsPerGeneration < 4.0)
-            dot.setAlpha(150);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(dot);
-        const double radius = pixelsPerGeneration >= 6.0 ? 3.0 : 2.0;
-        for (int g = 0; g < generations; ++g) {
-            const int value = data.generationBest[static_cast<std::size_t>(g)];
-            if (value > 0)
-                painter.drawEllipse(QPointF(xAt(g + 1), yAt(value)), radius, radius);
-        }
-        painter.setBrush(Qt::NoBrush);
-    } else {
-        painter.setPen(QPen(kGenerationBestRange, 1, Qt::SolidLine, Qt::FlatCap));
-        int g = 0;
-        while (g < generations) {
-            const int columnX = static_cast<int>(xAt(g + 1));
-            int least = 0;
-            int most = 0;
-            for (; g < generations && static_cast<int>(xAt(g + 1)) == columnX; ++g) {
-                const int value = data.generationBest[static_cast<std::size_t>(g)];
-                if (value <= 0)
-                    continue;
-                least = least == 0 ? value : std::min(least, value);
-                most = std::max(most, value);
-            }
-            if (most > 0)
-                painter.drawLine(QPointF(columnX + 0.5, yAt(most) - 1.5), QPointF(columnX + 0.5, yAt(least) + 1.5));
+// Each generation's best: a dot each while a pixel column holds at most one
+// generation (fainter the closer they sit), linked when there is room.
+void drawGenerationDots(QPainter &painter, const ChartFrame &f, const std::vector<int> &best)
+{
+    const double pixelsPerGeneration = f.plot.width() / f.xHigh;
+    if (pixelsPerGeneration >= 4.0) {
+        painter.setPen(QPen(kGenerationBestLink, 1));
+        for (int g = 1; g < f.generations; ++g) {
+            const int before = best[static_cast<std::size_t>(g - 1)];
+            const int now = best[static_cast<std::size_t>(g)];
+            if (before > 0 && now > 0)
+                painter.drawLine(QPointF(f.xAt(g), f.yAt(before)), QPointF(f.xAt(g + 1), f.yAt(now)));
         }
     }
-
-    // The optimum.
-    if (data.optimum > 0) {
-        // Width 2 on a whole pixel boundary: two crisp rows.
-        const double y = std::round(yAt(data.optimum));
-        painter.setPen(QPen(kOptimum, 2, Qt::DashLine, Qt::FlatCap));
-        painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+    QColor dot = kGenerationBest;
+    if (pixelsPerGeneration < 4.0)
+        dot.setAlpha(150);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(dot);
+    const double radius = pixelsPerGeneration >= 6.0 ? 3.0 : 2.0;
+    for (int g = 0; g < f.generations; ++g) {
+        const int value = best[static_cast<std::size_t>(g)];
+        if (value > 0)
+            painter.drawEllipse(QPointF(f.xAt(g + 1), f.yAt(value)), radius, radius);
     }
+    painter.setBrush(Qt::NoBrush);
+}
 
-    // The first run's best so far, a step at each improvement, on whole
-    // pixels so that its flat stretches stay crisp.
+// More generations than pixel columns: the range of the generations that
+// share a column.
+void drawGenerationRanges(QPainter &painter, const ChartFrame &f, const std::vector<int> &best)
+{
+    painter.setPen(QPen(kGenerationBestRange, 1, Qt::SolidLine, Qt::FlatCap));
+    int g = 0;
+    while (g < f.generations) {
+        const int columnX = static_cast<int>(f.xAt(g + 1));
+        int least = 0;
+        int most = 0;
+        for (; g < f.generations && static_cast<int>(f.xAt(g + 1)) == columnX; ++g) {
+            const int value = best[static_cast<std::size_t>(g)];
+            if (value <= 0)
+                continue;
+            least = least == 0 ? value : std::min(least, value);
+            most = std::max(most, value);
+        }
+        if (most > 0)
+            painter.drawLine(QPointF(columnX + 0.5, f.yAt(most) - 1.5), QPointF(columnX + 0.5, f.yAt(least) + 1.5));
+    }
+}
+
+void drawOptimum(QPainter &painter, const ChartFrame &f, int optimum)
+{
+    if (optimum <= 0)
+        return;
+    // Width 2 on a whole pixel boundary: two crisp rows.
+    const double y = std::round(f.yAt(optimum));
+    painter.setPen(QPen(kOptimum, 2, Qt::DashLine, Qt::FlatCap));
+    painter.drawLine(QPointF(f.plot.left(), y), QPointF(f.plot.right(), y));
+}
+
+// The first run's best so far, a step at each improvement, on whole pixels
+// so that its flat stretches stay crisp.
+void drawBestSoFar(QPainter &painter, const ChartFrame &f, const std::vector<int> &bestSoFar)
+{
     const auto snapped = [](double x, double y) { return QPointF(std::round(x), std::round(y)); };
     QPainterPath steps;
     int current = 0;
-    for (int g = 0; g < generations; ++g) {
-        const int value = data.bestSoFar[static_cast<std::size_t>(g)];
+    for (int g = 0; g < f.generations; ++g) {
+        const int value = bestSoFar[static_cast<std::size_t>(g)];
         if (value <= 0)
             continue;
         if (current == 0) {
-            steps.moveTo(snapped(xAt(g + 1), yAt(value)));
+            steps.moveTo(snapped(f.xAt(g + 1), f.yAt(value)));
         } else if (value != current) {
-            steps.lineTo(snapped(xAt(g + 1), yAt(current)));
-            steps.lineTo(snapped(xAt(g + 1), yAt(value)));
+            steps.lineTo(snapped(f.xAt(g + 1), f.yAt(current)));
+            steps.lineTo(snapped(f.xAt(g + 1), f.yAt(value)));
         }
         current = value;
     }
     if (current > 0)
-        steps.lineTo(snapped(xAt(generations), yAt(current)));
+        steps.lineTo(snapped(f.xAt(f.generations), f.yAt(current)));
     painter.setPen(QPen(kBestSoFar, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
     painter.drawPath(steps);
-    // The mean of the runs' best so far, where every run has one, over the
-    // first run's line so that both show where they meet; one point per pixel
-    // column is enough.
-    if (data.runs > 1 && data.meanBestSoFar.size() == static_cast<std::size_t>(generations)) {
-        QPainterPath mean;
-        int lastColumn = -1;
-        for (int g = 0; g < generations; ++g) {
-            const double value = data.meanBestSoFar[static_cast<std::size_t>(g)];
-            if (value < 0)
-                continue;
-            const QPointF point(xAt(g + 1), yAt(value));
-            const int columnX = static_cast<int>(point.x());
-            if (mean.elementCount() == 0)
-                mean.moveTo(point);
-            else if (columnX != lastColumn || g == generations - 1)
-                mean.lineTo(point);
-            lastColumn = columnX;
-        }
-        painter.setPen(QPen(kMean, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.drawPath(mean);
-    }
+}
 
+// The mean of the runs' best so far, where every run has one; one point per
+// pixel column is enough.
+void drawMeanBestSoFar(QPainter &painter, const ChartFrame &f, const std::vector<double> &meanBestSoFar)
+{
+    QPainterPath mean;
+    int lastColumn = -1;
+    for (int g = 0; g < f.generations; ++g) {
+        const double value = meanBestSoFar[static_cast<std::size_t>(g)];
+        if (value < 0)
+            continue;
+        const QPointF point(f.xAt(g + 1), f.yAt(value));
+        const int columnX = static_cast<int>(point.x());
+        if (mean.elementCount() == 0)
+            mean.moveTo(point);
+        else if (columnX != lastColumn || g == f.generations - 1)
+            mean.lineTo(point);
+        lastColumn = columnX;
+    }
+    painter.setPen(QPen(kMean, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(mean);
+}
+
+// Everything inside the frame, clipped to it.
+void drawPlot(QPainter &painter, const ChartFrame &f, const ChartData &data)
+{
+    painter.save();
+    painter.setClipRect(f.plot.adjusted(-4, -4, 4, 4));
+    if (f.plot.width() / f.xHigh >= 1.0)
+        drawGenerationDots(painter, f, data.generationBest);
+    else
+        drawGenerationRanges(painter, f, data.generationBest);
+    drawOptimum(painter, f, data.optimum);
+    drawBestSoFar(painter, f, data.bestSoFar);
+    // Over the first run's line, so that both show where they meet.
+    if (data.runs > 1 && data.meanBestSoFar.size() == static_cast<std::size_t>(f.generations))
+        drawMeanBestSoFar(painter, f, data.meanBestSoFar);
     painter.restore();
 
-    if (!any) {
+    if (!f.any) {
         painter.setPen(kInk);
         painter.setFont(chartFont(16));
-        painter.drawText(plot, Qt::AlignCenter, QStringLiteral("no ant reached the food"));
+        painter.drawText(f.plot, Qt::AlignCenter, QStringLiteral("no ant reached the food"));
     }
-
-    // The frame.
     painter.setPen(QPen(kInk, 1));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(std::round(plot.left()) + 0.5, std::round(plot.top()) + 0.5, std::round(plot.width()),
-                            std::round(plot.height())));
+    painter.drawRect(QRectF(std::round(f.plot.left()) + 0.5, std::round(f.plot.top()) + 0.5,
+                            std::round(f.plot.width()), std::round(f.plot.height())));
+}
 
-    // The legend: one row between the subtitle and the plot.
+std::vector<LegendEntry> legendEntries(const ChartData &data)
+{
     std::vector<LegendEntry> legend;
     const QString ofRun = data.runs > 1 ? QStringLiteral(" (run 1)") : QString();
     legend.push_back({LegendEntry::Dots, kGenerationBest, QStringLiteral("best of the generation") + ofRun});
@@ -309,45 +319,69 @@ QImage renderChart(const ChartData &data, QSize size)
         legend.push_back({LegendEntry::Dashed, kOptimum, QStringLiteral("shortest possible (%1)").arg(data.optimum)});
     else
         legend.push_back({LegendEntry::None, kInk, QStringLiteral("no path from home to food")});
+    return legend;
+}
 
+void drawLegendMark(QPainter &painter, const LegendEntry &entry, double x, double y, double width)
+{
+    switch (entry.mark) {
+    case LegendEntry::Dots:
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(entry.colour);
+        for (int i = 0; i < 3; ++i)
+            painter.drawEllipse(QPointF(x + 4 + i * 9, y), 3, 3);
+        painter.setBrush(Qt::NoBrush);
+        break;
+    case LegendEntry::Line:
+    case LegendEntry::Dashed:
+        painter.setPen(QPen(entry.colour, 2, entry.mark == LegendEntry::Line ? Qt::SolidLine : Qt::DashLine,
+                            Qt::FlatCap));
+        painter.drawLine(QPointF(x, y), QPointF(x + width, y));
+        break;
+    case LegendEntry::None:
+        break;
+    }
+}
+
+// One row between the subtitle and the plot, centred over the plot.
+void drawLegend(QPainter &painter, const ChartFrame &f, const std::vector<LegendEntry> &legend)
+{
     painter.setFont(chartFont(12));
-    const QFontMetrics legendMetrics(painter.font());
+    const QFontMetrics metrics(painter.font());
     constexpr int kMarkWidth = 26;
     constexpr int kGap = 8;
     constexpr int kSpacing = 26;
     int total = 0;
     for (const LegendEntry &entry : legend)
-        total += (entry.mark == LegendEntry::None ? 0 : kMarkWidth + kGap) + legendMetrics.horizontalAdvance(entry.text);
+        total += (entry.mark == LegendEntry::None ? 0 : kMarkWidth + kGap) + metrics.horizontalAdvance(entry.text);
     total += kSpacing * static_cast<int>(legend.size() - 1);
-    double x = plot.center().x() - total / 2.0;
+    double x = f.plot.center().x() - total / 2.0;
     const double y = 74;
     for (const LegendEntry &entry : legend) {
-        switch (entry.mark) {
-        case LegendEntry::Dots:
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(entry.colour);
-            for (int i = 0; i < 3; ++i)
-                painter.drawEllipse(QPointF(x + 4 + i * 9, y), 3, 3);
-            painter.setBrush(Qt::NoBrush);
-            break;
-        case LegendEntry::Line:
-            painter.setPen(QPen(entry.colour, 2, Qt::SolidLine, Qt::FlatCap));
-            painter.drawLine(QPointF(x, y), QPointF(x + kMarkWidth, y));
-            break;
-        case LegendEntry::Dashed:
-            painter.setPen(QPen(entry.colour, 2, Qt::DashLine, Qt::FlatCap));
-            painter.drawLine(QPointF(x, y), QPointF(x + kMarkWidth, y));
-            break;
-        case LegendEntry::None:
-            break;
-        }
+        drawLegendMark(painter, entry, x, y, kMarkWidth);
         if (entry.mark != LegendEntry::None)
             x += kMarkWidth + kGap;
         painter.setPen(kInk);
-        const int width = legendMetrics.horizontalAdvance(entry.text);
+        const int width = metrics.horizontalAdvance(entry.text);
         painter.drawText(QRectF(x, y - 10, width + 2, 20), Qt::AlignLeft | Qt::AlignVCenter, entry.text);
         x += width + kSpacing;
     }
+}
+
+} // namespace
+
+QImage renderChart(const ChartData &data, QSize size)
+{
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    const ChartFrame frame = chartFrame(data, size);
+    drawTitles(painter, data.subtitle, size);
+    drawAxes(painter, frame, size);
+    drawPlot(painter, frame, data);
+    drawLegend(painter, frame, legendEntries(data));
     painter.end();
     return image;
 }

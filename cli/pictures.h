@@ -25,13 +25,6 @@ constexpr int kScenePixels = kWorldPixels + 2 * kSceneMargin;
 // pictures and fonts).
 QImage renderWorldImage(const WorldPicture &picture);
 
-// A path through the centres of the cells, as the window draws ant paths:
-// moveTo the first centre, lineTo each further one.
-QPainterPath cellPath(const std::vector<Cell> &cells, int cellSize);
-
-// One square per obstacle cell.
-QPainterPath obstacleOutline(const std::vector<Cell> &obstacles, int cellSize);
-
 // The picture of a colony's world at the end of a run: grid, pheromone, the
 // run's best path and the obstacles; not this generation's path.  The
 // picture borrows the colony's pheromone table.

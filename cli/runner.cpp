@@ -5,7 +5,6 @@
 #include "options.h"
 #include "pictures.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLocale>
@@ -83,6 +82,45 @@ private:
     QElapsedTimer m_clock;
 };
 
+// The CSV, gathered in chunks and written to its file or standard output.
+class CsvSink
+{
+public:
+    CsvSink(Output *file, bool toStandardOutput) : m_file(file), m_enabled(file || toStandardOutput)
+    {
+        if (m_enabled)
+            m_buffer = csvHeader();
+    }
+
+    void add(const GenerationRow &row)
+    {
+        if (!m_enabled)
+            return;
+        appendCsvRow(m_buffer, row);
+        if (m_buffer.size() >= kCsvChunk)
+            flush();
+    }
+
+    void flush()
+    {
+        if (m_buffer.empty())
+            return;
+        if (m_file) {
+            const auto size = static_cast<qint64>(m_buffer.size());
+            if (!m_file->failed && m_file->file->write(m_buffer.data(), size) != size)
+                m_file->failed = true;
+        } else {
+            std::cout.write(m_buffer.data(), static_cast<std::streamsize>(m_buffer.size()));
+        }
+        m_buffer.clear();
+    }
+
+private:
+    Output *m_file;
+    bool m_enabled;
+    std::string m_buffer;
+};
+
 QString chartSubtitle(const RunConfig &config)
 {
     const World &world = config.world;
@@ -97,6 +135,207 @@ QString chartSubtitle(const RunConfig &config)
     else
         text += QStringLiteral("seed %1").arg(config.seed);
     return text;
+}
+
+// What the chart needs of the runs: the first run's lengths and, over all
+// runs, the mean best so far of each generation.
+class ChartCollector
+{
+public:
+    ChartCollector(const RunConfig &config, int optimum) : m_runs(config.repeat)
+    {
+        m_data.subtitle = chartSubtitle(config);
+        m_data.runs = config.repeat;
+        m_data.optimum = optimum;
+        const auto generations = static_cast<std::size_t>(config.generations);
+        m_data.generationBest.reserve(generations);
+        m_data.bestSoFar.reserve(generations);
+        if (m_runs > 1) {
+            m_bestSums.assign(generations, 0);
+            m_runsWithBest.assign(generations, 0);
+        }
+    }
+
+    void observe(const GenerationRow &row)
+    {
+        if (row.run == 1) {
+            m_data.generationBest.push_back(row.generation.shortest);
+            m_data.bestSoFar.push_back(row.best);
+        }
+        const auto g = static_cast<std::size_t>(row.generation.generation - 1);
+        if (m_runs > 1 && row.best > 0) {
+            m_bestSums[g] += row.best;
+            ++m_runsWithBest[g];
+        }
+    }
+
+    // The mean counts only where every run has a path.
+    const ChartData &finish()
+    {
+        if (m_runs > 1) {
+            m_data.meanBestSoFar.resize(m_bestSums.size());
+            for (std::size_t g = 0; g < m_bestSums.size(); ++g) {
+                m_data.meanBestSoFar[g] =
+                    m_runsWithBest[g] == m_runs ? static_cast<double>(m_bestSums[g]) / m_runs : -1.0;
+            }
+        }
+        return m_data;
+    }
+
+private:
+    int m_runs;
+    ChartData m_data;
+    std::vector<long long> m_bestSums;
+    std::vector<int> m_runsWithBest;
+};
+
+// One invocation from its outputs' creation to the last line it prints.
+class Session
+{
+public:
+    Session(const RunConfig &config) : m_config(config), m_optimum(shortestPathCells(config.world)) {}
+
+    bool openOutputs();
+    void runAll();
+    void writePictures();
+    bool commitOutputs();
+    void printSummary() const;
+    void printDump() const;
+
+private:
+    Output *outputFor(const char *option);
+
+    const RunConfig m_config;
+    const int m_optimum;
+    std::vector<Output> m_outputs;
+    std::vector<RunResult> m_results;
+    std::unique_ptr<Colony> m_colony; // the last run's, for its picture and dumps
+    std::unique_ptr<ChartCollector> m_chart;
+};
+
+Output *Session::outputFor(const char *option)
+{
+    for (Output &output : m_outputs)
+        if (output.option == QLatin1String(option))
+            return &output;
+    return nullptr;
+}
+
+// Every output file is created (as its temporary) before the runs, so an
+// unwritable one stops us before any work is done.
+bool Session::openOutputs()
+{
+    const std::pair<QString, QString> wanted[] = {{QStringLiteral("csv"), m_config.csvPath},
+                                                  {QStringLiteral("png"), m_config.pngPath},
+                                                  {QStringLiteral("chart"), m_config.chartPath}};
+    m_outputs.reserve(std::size(wanted));
+    for (const auto &[option, path] : wanted) {
+        if (path.isEmpty() || (option == QLatin1String("csv") && m_config.csvToStandardOutput()))
+            continue;
+        const QString absolute = QFileInfo(path).absoluteFilePath();
+        for (const Output &other : m_outputs) {
+            if (QFileInfo(other.path).absoluteFilePath() == absolute) {
+                printError(QStringLiteral("--%1 %2: the same file as --%3").arg(option, path, other.option));
+                return false;
+            }
+        }
+        m_outputs.push_back({option, path, std::make_unique<QSaveFile>(path)});
+        if (!m_outputs.back().file->open(QIODevice::WriteOnly)) {
+            printError(m_outputs.back().failure());
+            return false;
+        }
+    }
+    return true;
+}
+
+void Session::runAll()
+{
+    CsvSink csv(outputFor("csv"), m_config.csvToStandardOutput());
+    if (outputFor("chart"))
+        m_chart = std::make_unique<ChartCollector>(m_config, m_optimum);
+    Progress progress;
+    const World &world = m_config.world;
+    for (int run = 1; run <= m_config.repeat; ++run) {
+        // Seeds wrap around after 4294967295, as unsigned numbers do.
+        const std::uint32_t seed = m_config.seed + static_cast<std::uint32_t>(run - 1);
+        m_colony = std::make_unique<Colony>(world.size, world.ants);
+        const auto onRow = [&](const GenerationRow &row) {
+            csv.add(row);
+            if (m_chart)
+                m_chart->observe(row);
+            progress.update(run, m_config.repeat, row.generation.generation, m_config.generations);
+        };
+        m_results.push_back(runExperiment(*m_colony, world, run, seed, m_config.generations, onRow));
+    }
+    progress.clear();
+    csv.flush();
+}
+
+void Session::writePictures()
+{
+    if (Output *png = outputFor("png")) {
+        const QImage image = renderWorldImage(worldPicture(*m_colony, m_config.world, m_results.back().bestPath));
+        if (!image.save(png->file.get(), "PNG"))
+            png->failed = true;
+    }
+    if (Output *chart = outputFor("chart")) {
+        if (!renderChart(m_chart->finish()).save(chart->file.get(), "PNG"))
+            chart->failed = true;
+    }
+}
+
+// All or nothing as far as we can: nothing is renamed into place while any
+// output has failed.
+bool Session::commitOutputs()
+{
+    for (Output &output : m_outputs) {
+        if (output.failed) {
+            printError(output.failure());
+            return false;
+        }
+    }
+    for (Output &output : m_outputs) {
+        if (!output.file->commit()) {
+            printError(output.failure());
+            return false;
+        }
+    }
+    return true;
+}
+
+void Session::printSummary() const
+{
+    const std::string summary = summaryText(m_config, m_optimum, m_results).toStdString();
+    if (m_config.csvToStandardOutput())
+        std::cerr << summary << std::flush;
+    else
+        std::cout << summary;
+}
+
+void Session::printDump() const
+{
+    if (m_config.dump == Dump::None)
+        return;
+    std::cout << '\n';
+    switch (m_config.dump) {
+    case Dump::Tables:
+        m_colony->printTables(std::cout);
+        break;
+    case Dump::Map:
+        m_colony->printAntMap(m_config.dumpAnt, std::cout);
+        break;
+    case Dump::Path:
+        m_colony->printAntPath(m_config.dumpAnt, std::cout);
+        break;
+    case Dump::None:
+        break;
+    }
+}
+
+bool standardOutputWritten()
+{
+    std::cout.flush();
+    return std::cout.good() && std::fflush(stdout) == 0 && !std::ferror(stdout);
 }
 
 } // namespace
@@ -119,162 +358,16 @@ int runCommandLine(const QStringList &arguments)
     if (!config.seedGiven)
         config.seed = clockSeed();
 
-    // Every output file is created (as its temporary) before the runs, so an
-    // unwritable one stops us before any work is done.
-    std::vector<Output> outputs;
-    const std::pair<QString, QString> wanted[] = {{QStringLiteral("csv"), config.csvPath},
-                                                  {QStringLiteral("png"), config.pngPath},
-                                                  {QStringLiteral("chart"), config.chartPath}};
-    for (const auto &[option, path] : wanted) {
-        if (path.isEmpty() || (option == QLatin1String("csv") && config.csvToStandardOutput()))
-            continue;
-        const QString absolute = QFileInfo(path).absoluteFilePath();
-        for (const Output &other : outputs) {
-            if (QFileInfo(other.path).absoluteFilePath() == absolute) {
-                printError(QStringLiteral("--%1 %2: the same file as --%3").arg(option, path, other.option));
-                return ExitBadInput;
-            }
-        }
-        outputs.push_back({option, path, std::make_unique<QSaveFile>(path)});
-        if (!outputs.back().file->open(QIODevice::WriteOnly)) {
-            printError(outputs.back().failure());
-            return ExitBadInput;
-        }
-    }
-    const auto outputFor = [&outputs](const char *option) -> Output * {
-        for (Output &output : outputs)
-            if (output.option == QLatin1String(option))
-                return &output;
-        return nullptr;
-    };
-    Output *const csvFile = outputFor("csv");
-    Output *const pngFile = outputFor("png");
-    Output *const chartFile = outputFor("chart");
-
-    const World &world = config.world;
-    const int optimum = shortestPathCells(world);
-    const bool csvOut = csvFile || config.csvToStandardOutput();
-    std::string csv;
-    const auto flushCsv = [&]() {
-        if (csv.empty())
-            return;
-        if (csvFile) {
-            const auto size = static_cast<qint64>(csv.size());
-            if (!csvFile->failed && csvFile->file->write(csv.data(), size) != size)
-                csvFile->failed = true;
-        } else {
-            std::cout.write(csv.data(), static_cast<std::streamsize>(csv.size()));
-        }
-        csv.clear();
-    };
-    if (csvOut)
-        csv = csvHeader();
-
-    ChartData chart;
-    std::vector<long long> bestSums;
-    std::vector<int> runsWithBest;
-    if (chartFile) {
-        chart.subtitle = chartSubtitle(config);
-        chart.runs = config.repeat;
-        chart.optimum = optimum;
-        chart.generationBest.reserve(static_cast<std::size_t>(config.generations));
-        chart.bestSoFar.reserve(static_cast<std::size_t>(config.generations));
-        if (config.repeat > 1) {
-            bestSums.assign(static_cast<std::size_t>(config.generations), 0);
-            runsWithBest.assign(static_cast<std::size_t>(config.generations), 0);
-        }
-    }
-
-    Progress progress;
-    std::vector<RunResult> results;
-    std::unique_ptr<Colony> colony;
-    for (int run = 1; run <= config.repeat; ++run) {
-        // Seeds wrap around after 4294967295, as unsigned numbers do.
-        const std::uint32_t seed = config.seed + static_cast<std::uint32_t>(run - 1);
-        colony = std::make_unique<Colony>(world.size, world.ants);
-        const auto onRow = [&](const GenerationRow &row) {
-            if (csvOut) {
-                appendCsvRow(csv, row);
-                if (csv.size() >= kCsvChunk)
-                    flushCsv();
-            }
-            if (chartFile) {
-                const auto g = static_cast<std::size_t>(row.generation - 1);
-                if (run == 1) {
-                    chart.generationBest.push_back(row.shortest);
-                    chart.bestSoFar.push_back(row.best);
-                }
-                if (config.repeat > 1 && row.best > 0) {
-                    bestSums[g] += row.best;
-                    ++runsWithBest[g];
-                }
-            }
-            progress.update(run, config.repeat, row.generation, config.generations);
-        };
-        results.push_back(runExperiment(*colony, world, run, seed, config.generations, onRow));
-    }
-    progress.clear();
-    flushCsv();
-    if (config.repeat > 1 && chartFile) {
-        chart.meanBestSoFar.resize(bestSums.size());
-        for (std::size_t g = 0; g < bestSums.size(); ++g) {
-            chart.meanBestSoFar[g] =
-                runsWithBest[g] == config.repeat ? static_cast<double>(bestSums[g]) / config.repeat : -1.0;
-        }
-    }
-
-    if (pngFile) {
-        const QImage image = renderWorldImage(worldPicture(*colony, world, results.back().bestPath));
-        if (!image.save(pngFile->file.get(), "PNG"))
-            pngFile->failed = true;
-    }
-    if (chartFile) {
-        const QImage image = renderChart(chart);
-        if (!image.save(chartFile->file.get(), "PNG"))
-            chartFile->failed = true;
-    }
-    // All or nothing as far as we can: nothing is renamed into place while
-    // any output has failed.
-    for (Output &output : outputs) {
-        if (output.failed) {
-            printError(output.failure());
-            return ExitOutputFailed;
-        }
-    }
-    for (Output &output : outputs) {
-        if (!output.file->commit()) {
-            printError(output.failure());
-            return ExitOutputFailed;
-        }
-    }
-
-    const std::string summary = summaryText(config, optimum, results).toStdString();
-    if (config.csvToStandardOutput())
-        std::cerr << summary << std::flush;
-    else
-        std::cout << summary;
-
-    if (config.dump != Dump::None) {
-        std::cout << '\n';
-        const std::streamsize precision = std::cout.precision();
-        switch (config.dump) {
-        case Dump::Tables:
-            colony->printTables();
-            break;
-        case Dump::Map:
-            colony->printAntMap(config.dumpAnt);
-            break;
-        case Dump::Path:
-            colony->printAntPath(config.dumpAnt);
-            break;
-        case Dump::None:
-            break;
-        }
-        std::cout.precision(precision);
-    }
-
-    std::cout.flush();
-    if (!std::cout.good() || std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    Session session(config);
+    if (!session.openOutputs())
+        return ExitBadInput;
+    session.runAll();
+    session.writePictures();
+    if (!session.commitOutputs())
+        return ExitOutputFailed;
+    session.printSummary();
+    session.printDump();
+    if (!standardOutputWritten()) {
         printError(QStringLiteral("cannot write to standard output"));
         return ExitOutputFailed;
     }

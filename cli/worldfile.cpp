@@ -36,6 +36,26 @@ bool unreadable(WorldFileError &error, const QString &message)
     return false;
 }
 
+// The text's lines without their ends (LF or CRLF); a final line end starts
+// no further line.
+std::vector<QByteArray> linesOf(const QByteArray &text)
+{
+    std::vector<QByteArray> lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && text[i] != '\n')
+            continue;
+        if (i == text.size() && start == text.size())
+            break; // nothing after the last newline
+        QByteArray line = text.mid(start, i - start);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        lines.push_back(line);
+        start = i + 1;
+    }
+    return lines;
+}
+
 } // namespace
 
 QString WorldFileError::text(const QString &fileName) const
@@ -51,19 +71,7 @@ QString WorldFileError::text(const QString &fileName) const
 
 bool parseWorldText(const QByteArray &text, World &world, WorldFileError &error)
 {
-    std::vector<QByteArray> lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i <= text.size(); ++i) {
-        if (i < text.size() && text[i] != '\n')
-            continue;
-        if (i == text.size() && start == text.size())
-            break; // nothing after the last newline
-        QByteArray line = text.mid(start, i - start);
-        if (line.endsWith('\r'))
-            line.chop(1);
-        lines.push_back(line);
-        start = i + 1;
-    }
+    const std::vector<QByteArray> lines = linesOf(text);
     if (lines.empty())
         return fail(error, 0, 0, QStringLiteral("empty file (expected %1 to %2 lines of . # H F)").arg(kMinSize).arg(kMaxSize));
 

@@ -5,28 +5,30 @@ AntWorld::AntWorld(QGraphicsScene *scene, QWidget *parent)
 {
 }
 
-void AntWorld::setPheromoneTable(double **table) { m_pheromoneTable = table; }
-void AntWorld::setWorldSize(const int &cells) { m_worldSize = cells; }
+// Every setter drops the painted world the view keeps, so that the next
+// paint shows the change.
+void AntWorld::setPheromoneTable(double **table) { store(m_pheromoneTable, table); }
+void AntWorld::setWorldSize(const int &cells) { store(m_worldSize, cells); }
 int AntWorld::worldSize() const { return m_worldSize; }
-void AntWorld::setWorldPixels(const int &pixels) { m_worldPixels = pixels; }
-void AntWorld::setShowGenerationPath(const bool &on) { m_showGenerationPath = on; }
-void AntWorld::setShowBestPath(const bool &on) { m_showBestPath = on; }
-void AntWorld::setShowGrid(const bool &on) { m_showGrid = on; }
-void AntWorld::setShowPheromone(const bool &on) { m_showPheromone = on; }
-void AntWorld::setObstaclePath(const QPainterPath &path) { m_obstaclePath = path; }
-void AntWorld::setBestPath(const QPainterPath &path) { m_bestPath = path; }
-void AntWorld::setGenerationPath(const QPainterPath &path) { m_generationPath = path; }
+void AntWorld::setWorldPixels(const int &pixels) { store(m_worldPixels, pixels); }
+void AntWorld::setShowGenerationPath(const bool &on) { store(m_showGenerationPath, on); }
+void AntWorld::setShowBestPath(const bool &on) { store(m_showBestPath, on); }
+void AntWorld::setShowGrid(const bool &on) { store(m_showGrid, on); }
+void AntWorld::setShowPheromone(const bool &on) { store(m_showPheromone, on); }
+void AntWorld::setObstaclePath(const QPainterPath &path) { store(m_obstaclePath, path); }
+void AntWorld::setBestPath(const QPainterPath &path) { store(m_bestPath, path); }
+void AntWorld::setGenerationPath(const QPainterPath &path) { store(m_generationPath, path); }
 
 void AntWorld::setHomeCell(const int &x, const int &y)
 {
-    m_homeX = x;
-    m_homeY = y;
+    store(m_homeX, x);
+    store(m_homeY, y);
 }
 
 void AntWorld::setFoodCell(const int &x, const int &y)
 {
-    m_foodX = x;
-    m_foodY = y;
+    store(m_foodX, x);
+    store(m_foodY, y);
 }
 
 WorldPicture AntWorld::picture() const

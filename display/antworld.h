@@ -9,8 +9,8 @@
 
 // The view the world is shown in.  It paints grid, pheromone, paths,
 // obstacles, home and food as its background from what its owner pushed in;
-// the ants are items on the scene above it.  Setters only store: the owner
-// decides when to repaint.
+// the ants are items on the scene above it.  Setters store and forget the
+// cached picture of the world; the owner decides when to repaint.
 class AntWorld : public QGraphicsView
 {
     Q_OBJECT
@@ -39,6 +39,13 @@ protected:
     void drawBackground(QPainter *painter, const QRectF &rect) override;
 
 private:
+    template <typename T>
+    void store(T &member, const T &value)
+    {
+        member = value;
+        resetCachedContent();
+    }
+
     QImage m_homeImage;
     QImage m_foodImage;
     QPainterPath m_generationPath;

@@ -56,6 +56,60 @@ QPointF cellCentre(int x, int y, int cellSize)
     return QPointF(x * cellSize + cellSize / 2, y * cellSize + cellSize / 2);
 }
 
+QPainterPath cellPath(const std::vector<Cell> &cells, int cellSize)
+{
+    QPainterPath path;
+    if (cells.empty())
+        return path;
+    path.moveTo(cellCentre(cells.front().x, cells.front().y, cellSize));
+    for (std::size_t k = 1; k < cells.size(); ++k)
+        path.lineTo(cellCentre(cells[k].x, cells[k].y, cellSize));
+    return path;
+}
+
+namespace {
+
+struct Block
+{
+    int left, top, width, height; // in cells
+};
+
+// Runs of neighbouring cells along each row, top to bottom, left to right.
+std::vector<Block> rowRuns(std::vector<Cell> cells)
+{
+    std::sort(cells.begin(), cells.end(), [](Cell a, Cell b) { return a.y != b.y ? a.y < b.y : a.x < b.x; });
+    cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
+    std::vector<Block> runs;
+    for (const Cell &cell : cells) {
+        Block *last = runs.empty() ? nullptr : &runs.back();
+        if (last && last->top == cell.y && last->left + last->width == cell.x)
+            ++last->width;
+        else
+            runs.push_back({cell.x, cell.y, 1, 1});
+    }
+    return runs;
+}
+
+} // namespace
+
+QPainterPath obstacleOutline(const std::vector<Cell> &obstacles, int cellSize)
+{
+    std::vector<Block> blocks;
+    for (const Block &run : rowRuns(obstacles)) {
+        const auto above = std::find_if(blocks.begin(), blocks.end(), [&run](const Block &b) {
+            return b.left == run.left && b.width == run.width && b.top + b.height == run.top;
+        });
+        if (above != blocks.end())
+            ++above->height;
+        else
+            blocks.push_back(run);
+    }
+    QPainterPath outline;
+    for (const Block &b : blocks)
+        outline.addRect(b.left * cellSize, b.top * cellSize, b.width * cellSize, b.height * cellSize);
+    return outline;
+}
+
 CellPicture::CellPicture(const QString &resource)
     : m_original(resource)
 {

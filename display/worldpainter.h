@@ -1,9 +1,13 @@
 #ifndef VORMIS_WORLDPAINTER_H
 #define VORMIS_WORLDPAINTER_H
 
+#include "world.h"
+
 #include <QImage>
 #include <QPainterPath>
 #include <QString>
+
+#include <vector>
 
 class QPainter;
 
@@ -62,5 +66,13 @@ private:
 
 // Scene coordinates of a cell's centre, the point paths and ants are placed on.
 QPointF cellCentre(int x, int y, int cellSize);
+
+// A path through the centres of the cells, as ant paths are drawn: a move to
+// the first centre, a line to each further one.
+QPainterPath cellPath(const std::vector<Cell> &cells, int cellSize);
+
+// The obstacles as blocks: neighbouring cells of a row make one rectangle,
+// and a rectangle that repeats on the rows below grows down over them.
+QPainterPath obstacleOutline(const std::vector<Cell> &obstacles, int cellSize);
 
 #endif

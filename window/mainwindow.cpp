@@ -4,6 +4,8 @@
 #include "ant.h"
 #include "antworld.h"
 #include "colony.h"
+#include "world.h"
+#include "worldpainter.h"
 #include "configdialog.h"
 #include "antconfig.h"
 
@@ -218,28 +220,15 @@ void MainWindow::nextGeneration()
 
     for (int pass = 0; pass < advanceSpinBox->value(); ++pass) {
         colony->runGeneration();
-        ++generation;
+        const GenerationResult &result = tracker.observe(*colony);
+        generation = result.generation;
         generationLabel->setText(QStringLiteral("%1").arg(generation));
-
-        // The shortest path among the ants at the food, the lowest index on ties.
-        int chosen = 0;
-        int length = 0;
-        const int antCount = std::min(colony->antCount(), static_cast<int>(colony->m_ants.size()));
-        for (int i = 0; i < antCount; ++i) {
-            const AntState &ant = colony->m_ants[static_cast<std::size_t>(i)];
-            if (ant.atFood && (length == 0 || ant.pathLength < length)) {
-                chosen = i;
-                length = ant.pathLength;
-            }
-        }
-
-        const QPainterPath path = antPath(chosen, length);
-        if (length >= 2 && length < bestLength) {
-            bestLength = length;
-            bestPath = path;
+        if (result.improved) {
+            bestLength = tracker.best();
+            bestPath = cellPath(tracker.bestPath(), worldPixels / worldSize);
             stepsLabel->setText(QStringLiteral("%1").arg(bestLength));
         }
-        view->setGenerationPath(path);
+        view->setGenerationPath(generationPath(result));
     }
 
     view->setPheromoneTable(colony->pheromoneTable());
@@ -248,7 +237,6 @@ void MainWindow::nextGeneration()
     view->setShowGenerationPath(generationPathCheckBox->isChecked());
     view->setShowPheromone(pheromoneCheckBox->isChecked());
     view->setShowGrid(gridCheckBox->isChecked());
-    view->resetCachedContent();
     view->viewport()->update();
     scene->update(0, 0, worldPixels, worldPixels);
     describeWorld();
@@ -256,63 +244,41 @@ void MainWindow::nextGeneration()
     QApplication::restoreOverrideCursor();
 }
 
-// The first length cells of an ant's path through their centres.  A colony
-// without ants has no path to read.
-QPainterPath MainWindow::antPath(int ant, int length) const
+// The generation's shortest arrival; without one, just the first ant's home
+// cell.  A colony without ants has no path to read.
+QPainterPath MainWindow::generationPath(const GenerationResult &result) const
 {
-    QPainterPath path;
-    if (ant >= static_cast<int>(colony->m_ants.size()))
-        return path;
-    const AntState &state = colony->m_ants[static_cast<std::size_t>(ant)];
-    const int cell = worldPixels / worldSize;
-    path.moveTo(cellCentre(state.path[0][0], state.path[1][0], cell));
-    for (int k = 1; k < length; ++k)
-        path.lineTo(cellCentre(state.path[0][k], state.path[1][k], cell));
-    return path;
+    if (colony->m_ants.empty())
+        return QPainterPath();
+    const int ant = std::max(result.shortestAnt, 0);
+    const int length = std::max(result.shortest, 1);
+    return cellPath(pathCells(colony->m_ants[static_cast<std::size_t>(ant)], length), worldPixels / worldSize);
 }
 
 void MainWindow::resetColony()
 {
     colony->reset();
-    generation = 0;
-    bestLength = kNoPathYet;
-    bestPath = QPainterPath(); // the old world's best path means nothing here
-    advanceSpinBox->setValue(1);
-    nextGeneration();
-    showWorldCells();
-    showStatus();
+    startAfresh();
 }
 
 void MainWindow::setDefaults()
 {
     removeGarbage();
-    colony->setSize(8);
-    worldSize = 8;
-    colony->setAntCount(4);
-    ants = 4;
-    colony->setHome(0, 4);
-    colony->setFood(7, 4);
-    colony->setAlpha(0);
-    colony->setBeta(2);
-    colony->setRo(0.2);
-    colony->reset();
+    const World example = World::example();
+    example.applyTo(*colony);
+    worldSize = example.size;
+    ants = example.ants;
+    view->setObstaclePath(obstacleOutline(example.obstacles, worldPixels / worldSize));
+    startAfresh();
+}
 
-    static const int obstacles[20][2] = {{1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {2, 3},
-                                         {3, 3}, {4, 3}, {5, 3}, {2, 4}, {3, 4}, {4, 4}, {5, 4},
-                                         {2, 6}, {3, 6}, {4, 6}, {5, 6}, {6, 6}, {7, 6}};
-    for (const auto &cell : obstacles)
-        colony->addObstacle(cell[0], cell[1]);
-
-    const int c = worldPixels / worldSize;
-    QPainterPath outline;
-    outline.addRect(c, c, 6 * c, c);
-    outline.addRect(2 * c, 3 * c, 4 * c, 2 * c);
-    outline.addRect(2 * c, 6 * c, 6 * c, c);
-    view->setObstaclePath(outline);
-
+// A colony just reset: nothing found yet, one generation run at once.
+void MainWindow::startAfresh()
+{
+    tracker.reset();
     generation = 0;
     bestLength = kNoPathYet;
-    bestPath = QPainterPath();
+    bestPath = QPainterPath(); // the old world's best path means nothing here
     advanceSpinBox->setValue(1);
     nextGeneration();
     showWorldCells();

@@ -1,6 +1,8 @@
 #ifndef VORMIS_MAINWINDOW_H
 #define VORMIS_MAINWINDOW_H
 
+#include "generationtracker.h"
+
 #include <QMainWindow>
 #include <QPainterPath>
 
@@ -50,7 +52,8 @@ private:
     void createCentralWidget();
     void readSettings();
     void writeSettings();
-    QPainterPath antPath(int ant, int length) const;
+    QPainterPath generationPath(const GenerationResult &result) const;
+    void startAfresh();
     void showStatus();
     void describeControls();
     void describeWorld();
@@ -85,6 +88,7 @@ private:
     QPainterPath bestPath;
     AntWorld *view = nullptr;
     std::unique_ptr<Colony> colony;
+    GenerationTracker tracker; // the shortest paths of the colony's generations
     int bestLength = 32000;
     int generation = 0;
     int ants = 5;

@@ -1,7 +1,7 @@
 #ifndef VORMIS_CLI_TEST_SUPPORT_H
 #define VORMIS_CLI_TEST_SUPPORT_H
 
-#include "world.h"
+#include "worldfile.h"
 
 #include <QGuiApplication>
 

@@ -46,7 +46,7 @@ RunResult result(int run, int best, int generation)
 TEST(Csv, ColumnsAgreeWithEachOther)
 {
     RunResult run;
-    const std::string csv = csvOf(exampleWorld(), 7, 300, 3, &run);
+    const std::string csv = csvOf(World::example(), 7, 300, 3, &run);
     std::stringstream lines(csv);
     std::string line;
     std::getline(lines, line);
@@ -78,8 +78,8 @@ TEST(Csv, ColumnsAgreeWithEachOther)
     EXPECT_EQ(run.best, best);
     // The best path is a walk of best cells from home to food.
     ASSERT_EQ(static_cast<int>(run.bestPath.size()), best);
-    EXPECT_EQ(run.bestPath.front(), exampleWorld().home);
-    EXPECT_EQ(run.bestPath.back(), exampleWorld().food);
+    EXPECT_EQ(run.bestPath.front(), World::example().home);
+    EXPECT_EQ(run.bestPath.back(), World::example().food);
     for (std::size_t k = 1; k < run.bestPath.size(); ++k) {
         EXPECT_LE(std::abs(run.bestPath[k].x - run.bestPath[k - 1].x), 1);
         EXPECT_LE(std::abs(run.bestPath[k].y - run.bestPath[k - 1].y), 1);
@@ -95,7 +95,7 @@ TEST(Csv, GenerationsWithoutArrivalsLeaveTheLengthsEmpty)
 
 TEST(Csv, SameSeedSameBytesOtherSeedOtherBytes)
 {
-    const World world = startUpWorld(10);
+    const World world = World::startUp(10);
     EXPECT_EQ(csvOf(world, 99, 200), csvOf(world, 99, 200));
     EXPECT_NE(csvOf(world, 99, 200), csvOf(world, 100, 200));
 }
@@ -138,7 +138,7 @@ TEST(Statistics, AcrossRunsCountOnlyTheRunsThatGotThere)
 TEST(Summary, ReportsSeedsGapsAndAnUnreachableFood)
 {
     RunConfig config;
-    config.world = exampleWorld();
+    config.world = World::example();
     config.repeat = 4;
     config.seed = 1;
     const std::vector<RunResult> results = {result(1, 8, 3), result(2, 10, 5), result(3, 8, 7), result(4, 0, 0)};

@@ -40,7 +40,7 @@ ChartData someChart(int optimum)
 TEST(WorldImage, PaintsTheSceneOfTheWindow)
 {
     ensureApplication();
-    const World world = exampleWorld();
+    const World world = World::example();
     Colony colony(world.size, world.ants);
     const RunResult result = runExperiment(colony, world, 1, 5, 30);
     const QImage image = renderWorldImage(worldPicture(colony, world, result.bestPath));
@@ -86,6 +86,12 @@ TEST(WorldImage, PathsAndOutlinesFollowTheCells)
     EXPECT_TRUE(outline.contains(cellCentre(4, 3, 60)));
     EXPECT_FALSE(outline.contains(cellCentre(3, 1, 60)));
     EXPECT_EQ(outline.boundingRect(), QRectF(60, 60, 240, 180));
+    // The example's walls are three blocks, as the window has always drawn them.
+    QPainterPath walls;
+    walls.addRect(75, 75, 450, 75);
+    walls.addRect(150, 225, 300, 150);
+    walls.addRect(150, 450, 450, 75);
+    EXPECT_EQ(obstacleOutline(World::example().obstacles, 75), walls);
 }
 
 TEST(Chart, DrawsItsLinesAndOnlyTheLinesThereAre)

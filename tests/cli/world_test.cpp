@@ -1,8 +1,7 @@
 #include "cli_test_support.h"
 
 #include "colony.h"
-#include "world.h"
-#include "worlds.h"
+#include "worldfile.h"
 
 #include <QTemporaryDir>
 
@@ -108,29 +107,13 @@ TEST(WorldFile, FilesThatCannotBeWorldsAreNotRead)
     EXPECT_TRUE(error.message.contains(QLatin1String("too large")));
 }
 
-TEST(WorldFile, ExampleWorldIsTheOneTheBenchmarksAndTheWindowUse)
-{
-    const World mine = exampleWorld();
-    const LinearWorld theirs = worlds::example();
-    EXPECT_EQ(mine.size, theirs.size);
-    EXPECT_EQ(mine.ants, theirs.ants);
-    EXPECT_EQ(mine.home, (Cell{theirs.homeX, theirs.homeY}));
-    EXPECT_EQ(mine.food, (Cell{theirs.foodX, theirs.foodY}));
-    EXPECT_EQ(mine.alpha, theirs.alpha);
-    EXPECT_EQ(mine.beta, theirs.beta);
-    EXPECT_EQ(mine.ro, theirs.ro);
-    ASSERT_EQ(mine.obstacles.size(), theirs.obstacles.size());
-    for (const auto &[x, y] : theirs.obstacles)
-        EXPECT_TRUE(mine.isObstacle({x, y})) << x << "," << y;
-}
-
 TEST(ShortestPath, KnownAnswers)
 {
-    EXPECT_EQ(shortestPathCells(startUpWorld(10)), 10); // diagonal, corner to corner
-    EXPECT_EQ(shortestPathCells(startUpWorld(3)), 3);
+    EXPECT_EQ(shortestPathCells(World::startUp(10)), 10); // diagonal, corner to corner
+    EXPECT_EQ(shortestPathCells(World::startUp(3)), 3);
     // The example by hand: the ants must pass the block at y 3..4 on row 5
     // (or row 2); x still grows by one each step, so 7 steps, 8 cells.
-    EXPECT_EQ(shortestPathCells(exampleWorld()), 8);
+    EXPECT_EQ(shortestPathCells(World::example()), 8);
     EXPECT_EQ(shortestPathCells(worldFromRows({"HF...", ".....", ".....", ".....", "....."})), 2);
     // Diagonal steps between two obstacles are allowed, as for the ants.
     EXPECT_EQ(shortestPathCells(worldFromRows({"H#.", "#..", "..F"})), 3);
@@ -143,22 +126,23 @@ TEST(ShortestPath, NoPathIsZero)
 {
     EXPECT_EQ(shortestPathCells(worldFromRows({"H.#..", "..#..", "..#..", "..#..", "..#.F"})), 0);
     EXPECT_EQ(shortestPathCells(worldFromRows({"H#...", "##...", ".....", ".....", "....F"})), 0);
-    World onFood = startUpWorld(5);
+    World onFood = World::startUp(5);
     onFood.obstacles.push_back(onFood.food);
     EXPECT_EQ(shortestPathCells(onFood), 0);
-    World onHome = startUpWorld(5);
+    World onHome = World::startUp(5);
     onHome.obstacles.push_back(onHome.home);
     EXPECT_EQ(shortestPathCells(onHome), 0);
 }
 
 TEST(ShortestPath, NoAntBeatsItAndTheAntsCanReachIt)
 {
-    for (const World &world : {exampleWorld(), worldFromRows({"H..#F", "...#.", "...#.", "...#.", "....."})}) {
+    for (const World &world : {World::example(), worldFromRows({"H..#F", "...#.", "...#.", "...#.", "....."})}) {
         const int optimum = shortestPathCells(world);
         int best = 0;
         for (unsigned seed = 1; seed <= 5; ++seed) {
             Colony colony(world.size, world.ants);
-            setUpColony(colony, world, seed);
+            world.applyTo(colony);
+            colony.seedRandom(seed);
             for (int g = 0; g < 200; ++g) {
                 colony.runGeneration();
                 for (const AntState &ant : colony.m_ants) {

@@ -174,13 +174,30 @@ private slots:
         probe.advanceSpinBox()->setValue(1);
         showOnly(probe, GenerationPath | BestPath);
         probe.view()->setGenerationPath(probe.bestPath());
-        probe.view()->resetCachedContent();
         const QImage image = grab(window, probe);
         const QPointF start = probe.bestPath().elementAt(0);
         const QPointF next = probe.bestPath().elementAt(1);
         const QPointF middle = (start + next) / 2;
         const QColor onPath = pixel(image, qRound(middle.x()), qRound(middle.y()));
         QVERIFY2(onPath.red() < 100 && onPath.green() < 100, qPrintable(onPath.name()));
+    }
+
+    // The view keeps its painted world between frames; whatever a setter
+    // changes shows at the next paint without anyone clearing that cache.
+    void eachSetterShowsAtTheNextPaint()
+    {
+        MainWindow window;
+        MainWindowProbe probe(window);
+        showOnly(probe, Grid);
+        AntWorld *view = probe.view();
+        QVERIFY(pixel(grab(window, probe), 0, 150) != QColor(Qt::white));
+        view->setShowGrid(false);
+        view->viewport()->update();
+        QCOMPARE(pixel(grab(window, probe), 0, 150), QColor(Qt::white));
+
+        view->setObstaclePath(obstacleOutline({{2, 2}}, 60));
+        view->viewport()->update();
+        QVERIFY(pixel(grab(window, probe), 120, 150) != QColor(Qt::white));
     }
 
     void runnerPaintsTheSamePixelsAsTheWindow()
