@@ -1,9 +1,22 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the whole test suite twice:
-# once in build/ and once in build-asan/ with AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# Installs what is missing, builds build/ and runs every test in it.
+#
+#   ./test.sh          the quick check: build/ (release with debug
+#                      information) and all its CTest tests
+#   ./test.sh --full   also the sanitizer build (build-asan/, AddressSanitizer
+#                      and UndefinedBehaviorSanitizer) and its tests, the
+#                      fuzzers, the package check and the engine's mutation
+#                      check; this is what CI runs
 set -euo pipefail
 cd "$(dirname "$0")"
+
+full=0
+case "${1:-}" in
+  "") ;;
+  --full) full=1 ;;
+  *) echo "usage: ./test.sh [--full]" >&2; exit 2 ;;
+esac
+
 source tools/setup.sh
 setup_packages
 
@@ -14,16 +27,15 @@ export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
 
 echo "== build/ (release with debug information)"
 build_tree build
-ctest --test-dir build --output-on-failure --timeout 600
+ctest --test-dir build --output-on-failure --timeout 600 --parallel "$(nproc)"
+[ "$full" = 1 ] || exit 0
 
 # Further checks that need tools of their own; each script says what it does.
-for check in tools/check-fuzz.sh tools/check-package.sh tools/check-mutants.py; do
-  if [ -x "$check" ]; then
-    echo "== $check"
-    "$check"
-  fi
+for check in tools/check-fuzz.sh tools/check-package.sh tools/check-mutants.py tools/check-function-size.py; do
+  echo "== $check"
+  "$check"
 done
 
 echo "== build-asan/ (address and undefined-behaviour sanitizers)"
 build_tree build-asan -DCMAKE_BUILD_TYPE=Debug -DVORMIS_SANITIZE=ON -DVORMIS_BENCHMARKS=OFF
-ctest --test-dir build-asan --output-on-failure --timeout 900
+ctest --test-dir build-asan --output-on-failure --timeout 900 --parallel "$(nproc)"

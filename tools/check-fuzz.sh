@@ -45,13 +45,13 @@ started=$(date +%s)
 sanitize="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
 echo "check-fuzz: configuring $build/ with clang"
 # The window and its dialog are not needed; the runner needs display/ (the
-# world's painting) and app/ (its pictures, compiled in as resources).
+# world's painting) and app/images/ (its pictures, compiled in as resources).
 CC=clang CXX=clang++ cmake -S . -B "$build" \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DVORMIS_FUZZ=ON \
   -DVORMIS_BENCHMARKS=OFF \
   -DVORMIS_WERROR=OFF \
-  "-DVORMIS_SKIP=window;config" \
+  -DVORMIS_WINDOW=OFF \
   "-DCMAKE_CXX_FLAGS=$sanitize" >/dev/null
 echo "check-fuzz: building $targets"
 # shellcheck disable=SC2086 # targets is a list

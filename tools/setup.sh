@@ -2,8 +2,10 @@
 # Installs what the build and the tests need (Debian/Ubuntu), then configures
 # and builds one build folder.  Sourced by run.sh and test.sh.
 #
-#   setup_packages            install missing Debian packages
-#   build_tree DIR [ARGS...]  configure DIR with extra CMake ARGS and build it
+#   setup_packages                      install missing Debian packages
+#   build_tree DIR [ARGS...] [--target T...]
+#                                       configure DIR with extra CMake ARGS and
+#                                       build it (all of it, or the targets T)
 set -euo pipefail
 
 VORMIS_PACKAGES=(
@@ -49,6 +51,9 @@ setup_packages() {
 
 build_tree() {
   local dir=$1; shift
-  cmake -S . -B "$dir" -DVORMIS_WERROR="${VORMIS_WERROR:-OFF}" "$@" >/dev/null
-  cmake --build "$dir" --parallel "$(nproc)"
+  local args=() targets=()
+  while [ $# -gt 0 ] && [ "$1" != --target ]; do args+=("$1"); shift; done
+  [ $# -gt 0 ] && shift && targets=(--target "$@")
+  cmake -S . -B "$dir" -DVORMIS_WERROR="${VORMIS_WERROR:-OFF}" "${args[@]}" >/dev/null
+  cmake --build "$dir" --parallel "$(nproc)" "${targets[@]}"
 }
