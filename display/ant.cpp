@@ -14,10 +14,34 @@ qreal discRadius(int extent)
     return std::clamp<qreal>(extent, 8.0, 20.0);
 }
 
+// The lightness a pixel of the picture takes in the ant's colour: the dark
+// outline and legs (grey about 20) a dark shade, the body (about 55) the
+// colour itself, the brightest highlights (about 140) a paler shade.
+qreal tintLightness(int gray)
+{
+    const qreal lightness = gray < 55 ? 0.15 + (gray - 20) / 35.0 * 0.35 : 0.5 + (gray - 55) / 85.0 * 0.25;
+    return std::clamp<qreal>(lightness, 0.1, 0.8);
+}
+
+// The picture in the ant's colour, with its own shading and transparency, so
+// that the colour shows even where the picture covers the whole cell.
+QImage tinted(const QImage &picture, const QColor &colour)
+{
+    QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            image.setPixelColor(x, y, QColor::fromHslF(colour.hslHueF(), colour.hslSaturationF(),
+                                                       tintLightness(qGray(pixel.rgb())), pixel.alphaF()));
+        }
+    }
+    return image;
+}
+
 } // namespace
 
 Ant::Ant(const QColor &color, const int &extent)
-    : m_color(color), m_extent(extent), m_image(QStringLiteral(":/images/furnica.png"))
+    : m_color(color), m_extent(extent), m_image(tinted(QImage(QStringLiteral(":/images/furnica.png")), color))
 {
 }
 
@@ -46,8 +70,8 @@ QPainterPath Ant::shape() const
 void Ant::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
 {
     const qreal radius = discRadius(m_extent);
-    QColor edge = m_color;
-    edge.setAlpha(230);
+    // A pale shade, so that the ant in its full colour stands out on it.
+    const QColor edge = QColor::fromHslF(m_color.hslHueF(), m_color.hslSaturationF(), 0.8, 0.85);
     QRadialGradient gradient(-8, -8, 20);
     gradient.setColorAt(0.0, Qt::white);
     gradient.setColorAt(1.0, edge);

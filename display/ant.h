@@ -5,9 +5,10 @@
 #include <QGraphicsItem>
 #include <QImage>
 
-// One ant on the scene: its picture centred on the item's origin, over a soft
-// disc in its colour (green for an ant that reached the food, blue for the
-// others).  It moves only when an animation moves it.
+// One ant on the scene: its picture, tinted in its colour (green for an ant
+// that reached the food, blue for the others), centred on the item's origin
+// over a soft, paler disc of that colour.  It moves only when an animation
+// moves it.
 class Ant : public QGraphicsItem
 {
 public:

@@ -9,6 +9,9 @@
 #include <QPainter>
 #include <QTimeLine>
 
+#include <cstdlib>
+#include <numeric>
+
 namespace {
 
 QPointF centre(int x, int y, int cell)
@@ -245,13 +248,7 @@ private slots:
                 QVERIFY(bounds.contains(QRectF(-13, -20, 27, 40)));
                 QCOMPARE(ant.shape().boundingRect(), bounds);
 
-                QImage canvas(200, 200, QImage::Format_ARGB32_Premultiplied);
-                canvas.fill(Qt::transparent);
-                QPainter painter(&canvas);
-                painter.setRenderHint(QPainter::Antialiasing);
-                painter.translate(100, 100);
-                ant.paint(&painter, nullptr, nullptr);
-                painter.end();
+                const QImage canvas = paintedAlone(ant, Qt::transparent);
                 int outside = 0;
                 int coloured = 0;
                 for (int x = 0; x < 200; ++x) {
@@ -266,12 +263,47 @@ private slots:
                     }
                 }
                 QCOMPARE(outside, 0);
-                QVERIFY(coloured > 40); // the colour shows around the picture
+                QVERIFY(coloured > 40); // the ant shows its colour
             }
         }
     }
 
+    // At 20-pixel cells the picture covers the cell, so the ant itself has to
+    // show its colour (a rim around the picture shows only about 40 such
+    // pixels, the tinted body about 130), green far lighter than blue for
+    // those who cannot tell red from green.
+    void antColourReadsOnTheSmallestCells()
+    {
+        QList<double> meanLuma; // Rec. 709, 0 to 255
+        for (int hue : {120, 240}) {
+            Ant ant(QColor::fromHsv(hue, 255, 255), 5);
+            const QImage canvas = paintedAlone(ant, Qt::white);
+            QList<double> lumas;
+            for (int i = 0; i < canvas.width() * canvas.height(); ++i) {
+                const QColor p = canvas.pixelColor(i % canvas.width(), i / canvas.width());
+                if (std::abs(p.hsvHue() - hue) <= 30 && p.hsvSaturation() >= 128 && p.value() >= 128)
+                    lumas.append(0.2126 * p.red() + 0.7152 * p.green() + 0.0722 * p.blue());
+            }
+            QVERIFY2(lumas.size() >= 90, qPrintable(QString::number(lumas.size())));
+            meanLuma.append(std::accumulate(lumas.begin(), lumas.end(), 0.0) / lumas.size());
+        }
+        QVERIFY2(meanLuma[0] > meanLuma[1] + 80, qPrintable(QStringLiteral("%1 %2").arg(meanLuma[0]).arg(meanLuma[1])));
+    }
+
 private:
+    // The ant painted at the centre of a 200 x 200 canvas of the background.
+    static QImage paintedAlone(Ant &ant, const QColor &background)
+    {
+        QImage canvas(200, 200, QImage::Format_ARGB32_Premultiplied);
+        canvas.fill(background);
+        QPainter painter(&canvas);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.translate(100, 100);
+        ant.paint(&painter, nullptr, nullptr);
+        painter.end();
+        return canvas;
+    }
+
     template <typename T>
     static QList<QPointer<T>> watched(MainWindowProbe &probe)
     {
