@@ -3,18 +3,19 @@
 #include "colony.h"
 #include "experiment.h"
 #include "options.h"
+#include "outputfile.h"
 #include "pictures.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
 
 #include <chrono>
 #include <cstdio>
 #include <iostream>
 #include <memory>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -33,20 +34,13 @@ std::uint32_t clockSeed()
     return static_cast<std::uint32_t>(micro ^ (micro >> 32));
 }
 
-// An output file, written to a temporary file beside it and renamed into
-// place only when everything went well.
-struct Output
+// Two outputs may share a device such as /dev/null, which takes both
+// without harm; a file or a pipe would mix or lose them.
+bool isCharacterDevice(const QString &path)
 {
-    QString option;
-    QString path;
-    std::unique_ptr<QSaveFile> file;
-    bool failed = false;
-
-    QString failure() const
-    {
-        return QStringLiteral("--%1 %2: cannot write (%3)").arg(option, path, file->errorString());
-    }
-};
+    struct stat info = {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISCHR(info.st_mode);
+}
 
 // The progress line on standard error, only on a terminal and only once the
 // runs have taken longer than a second.
@@ -86,7 +80,7 @@ private:
 class CsvSink
 {
 public:
-    CsvSink(Output *file, bool toStandardOutput) : m_file(file), m_enabled(file || toStandardOutput)
+    CsvSink(OutputFile *file, bool toStandardOutput) : m_file(file), m_enabled(file || toStandardOutput)
     {
         if (m_enabled)
             m_buffer = csvHeader();
@@ -106,9 +100,7 @@ public:
         if (m_buffer.empty())
             return;
         if (m_file) {
-            const auto size = static_cast<qint64>(m_buffer.size());
-            if (!m_file->failed && m_file->file->write(m_buffer.data(), size) != size)
-                m_file->failed = true;
+            m_file->write(m_buffer.data(), static_cast<qint64>(m_buffer.size()));
         } else {
             std::cout.write(m_buffer.data(), static_cast<std::streamsize>(m_buffer.size()));
         }
@@ -116,7 +108,7 @@ public:
     }
 
 private:
-    Output *m_file;
+    OutputFile *m_file;
     bool m_enabled;
     std::string m_buffer;
 };
@@ -203,45 +195,46 @@ public:
     void printDump() const;
 
 private:
-    Output *outputFor(const char *option);
+    OutputFile *outputFor(const char *option);
+    void write(OutputFile *output, const QByteArray &bytes);
 
     const RunConfig m_config;
     const int m_optimum;
-    std::vector<Output> m_outputs;
+    std::vector<std::unique_ptr<OutputFile>> m_outputs;
+    std::vector<QString> m_unencoded; // pictures that could not be made
     std::vector<RunResult> m_results;
     std::unique_ptr<Colony> m_colony; // the last run's, for its picture and dumps
     std::unique_ptr<ChartCollector> m_chart;
 };
 
-Output *Session::outputFor(const char *option)
+OutputFile *Session::outputFor(const char *option)
 {
-    for (Output &output : m_outputs)
-        if (output.option == QLatin1String(option))
-            return &output;
+    for (const auto &output : m_outputs)
+        if (output->option() == QLatin1String("--") + QLatin1String(option))
+            return output.get();
     return nullptr;
 }
 
-// Every output file is created (as its temporary) before the runs, so an
-// unwritable one stops us before any work is done.
+// Every output is opened (a regular file as its temporary) before the runs,
+// so an impossible one stops us before any work is done.
 bool Session::openOutputs()
 {
     const std::pair<QString, QString> wanted[] = {{QStringLiteral("csv"), m_config.csvPath},
                                                   {QStringLiteral("png"), m_config.pngPath},
                                                   {QStringLiteral("chart"), m_config.chartPath}};
-    m_outputs.reserve(std::size(wanted));
     for (const auto &[option, path] : wanted) {
         if (path.isEmpty() || (option == QLatin1String("csv") && m_config.csvToStandardOutput()))
             continue;
         const QString absolute = QFileInfo(path).absoluteFilePath();
-        for (const Output &other : m_outputs) {
-            if (QFileInfo(other.path).absoluteFilePath() == absolute) {
-                printError(QStringLiteral("--%1 %2: the same file as --%3").arg(option, path, other.option));
+        for (const auto &other : m_outputs) {
+            if (QFileInfo(other->path()).absoluteFilePath() == absolute && !isCharacterDevice(path)) {
+                printError(QStringLiteral("--%1 %2: the same file as %3").arg(option, path, other->option()));
                 return false;
             }
         }
-        m_outputs.push_back({option, path, std::make_unique<QSaveFile>(path)});
-        if (!m_outputs.back().file->open(QIODevice::WriteOnly)) {
-            printError(m_outputs.back().failure());
+        m_outputs.push_back(std::make_unique<OutputFile>(QStringLiteral("--") + option, path));
+        if (!m_outputs.back()->open()) {
+            printError(m_outputs.back()->error());
             return false;
         }
     }
@@ -271,36 +264,46 @@ void Session::runAll()
     csv.flush();
 }
 
+// Pictures are encoded in memory first: a failing disk is then the output's
+// to report, in one line, and never the PNG library's.
+void Session::write(OutputFile *output, const QByteArray &bytes)
+{
+    if (bytes.isEmpty())
+        m_unencoded.push_back(output->option() + QLatin1Char(' ') + output->path() + QStringLiteral(": cannot encode the picture"));
+    else
+        output->write(bytes);
+}
+
 void Session::writePictures()
 {
-    if (Output *png = outputFor("png")) {
-        const QImage image = renderWorldImage(worldPicture(*m_colony, m_config.world, m_results.back().bestPath));
-        if (!image.save(png->file.get(), "PNG"))
-            png->failed = true;
-    }
-    if (Output *chart = outputFor("chart")) {
-        if (!renderChart(m_chart->finish()).save(chart->file.get(), "PNG"))
-            chart->failed = true;
-    }
+    if (OutputFile *png = outputFor("png"))
+        write(png, pngBytes(renderWorldImage(worldPicture(*m_colony, m_config.world, m_results.back().bestPath))));
+    if (OutputFile *chart = outputFor("chart"))
+        write(chart, pngBytes(renderChart(m_chart->finish())));
 }
 
 // All or nothing as far as we can: nothing is renamed into place while any
-// output has failed.
+// output has failed.  Each failed output says why in one line.
 bool Session::commitOutputs()
 {
-    for (Output &output : m_outputs) {
-        if (output.failed) {
-            printError(output.failure());
-            return false;
+    for (const QString &failure : m_unencoded)
+        printError(failure);
+    bool failed = !m_unencoded.empty();
+    for (const auto &output : m_outputs) {
+        if (output->failed()) {
+            printError(output->error());
+            failed = true;
         }
     }
-    for (Output &output : m_outputs) {
-        if (!output.file->commit()) {
-            printError(output.failure());
-            return false;
+    for (const auto &output : m_outputs) {
+        if (failed) {
+            output->discard();
+        } else if (!output->commit()) {
+            printError(output->error());
+            failed = true;
         }
     }
-    return true;
+    return !failed;
 }
 
 void Session::printSummary() const
@@ -363,13 +366,13 @@ int runCommandLine(const QStringList &arguments)
         return ExitBadInput;
     session.runAll();
     session.writePictures();
-    if (!session.commitOutputs())
-        return ExitOutputFailed;
+    // The runs are done and worth reporting even when an output failed.
+    const bool written = session.commitOutputs();
     session.printSummary();
     session.printDump();
     if (!standardOutputWritten()) {
         printError(QStringLiteral("cannot write to standard output"));
         return ExitOutputFailed;
     }
-    return ExitSuccess;
+    return written ? ExitSuccess : ExitOutputFailed;
 }

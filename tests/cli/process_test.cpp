@@ -5,6 +5,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <cerrno>
+#include <cstring>
+
 // The real vormis-run, for what only a process shows: exit statuses, what
 // reaches standard output and error, and what is left on disk.
 
@@ -69,9 +72,9 @@ TEST(Process, BadInputExitsTwoWithOneLineAndWritesNothing)
         {{"--food", "12,3"}, "vormis-run: --food 12,3: outside the 10x10 grid"},
         {{"--example", "--food", "2,3"}, "vormis-run: --food 2,3: on an obstacle"},
         {{"--world", "world.txt"}, "vormis-run: world.txt:3:3: unexpected character 'x' (expected . # H F)"},
-        {{"--png", "no/such/folder/w.png"}, "vormis-run: --png no/such/folder/w.png: cannot write"},
+        {{"--png", "no/such/folder/w.png"}, "vormis-run: --png no/such/folder/w.png: No such file or directory"},
         {{"--csv", "out.csv", "--chart", "./out.csv"}, "vormis-run: --chart ./out.csv: the same file as --csv"},
-        {{"--csv", "kept.csv", "--png", "."}, "vormis-run: --png .: cannot write"},
+        {{"--csv", "kept.csv", "--png", "."}, "vormis-run: --png .: Is a directory"},
     };
     for (const auto &[arguments, expected] : cases) {
         QStringList all = arguments;
@@ -164,6 +167,19 @@ TEST(Process, AFailedWriteIsAFailure)
     EXPECT_TRUE(summary.err.contains("cannot write to standard output")) << summary.err.toStdString();
     const Ran csv = run({"--seed", "1", "--generations", "5", "--csv", "-"}, QString(), QStringLiteral("/dev/full"));
     EXPECT_EQ(csv.status, 1);
+
+    // A full device as an output: one line with the reason, the summary of
+    // the runs all the same, and the device still a device.
+    const QByteArray reason = std::strerror(ENOSPC);
+    for (const char *option : {"--csv", "--png", "--chart"}) {
+        const Ran full = run({"--seed", "1", "--generations", "5", option, "/dev/full"});
+        EXPECT_EQ(full.status, 1) << option;
+        EXPECT_EQ(full.err, "vormis-run: " + QByteArray(option) + " /dev/full: " + reason + "\n");
+        EXPECT_TRUE(full.out.contains("shortest possible path: 10 cells")) << option;
+    }
+    EXPECT_TRUE(QFileInfo(QStringLiteral("/dev/full")).isFile() == false);
+    const Ran null = run({"--seed", "1", "--generations", "5", "--csv", "/dev/null", "--png", "/dev/null"});
+    EXPECT_EQ(null.status, 0) << null.err.toStdString();
 }
 
 TEST(Process, HelpAndVersion)
