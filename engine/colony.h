@@ -1,6 +1,7 @@
 #ifndef VORMIS_COLONY_H
 #define VORMIS_COLONY_H
 
+#include "rule.h"
 #include "table.h"
 
 #include <cstdint>
@@ -53,6 +54,15 @@ public:
     double ro() const { return m_ro; }
     int arrivals() const { return m_arrivals; }
 
+    // The rule the ants follow; like the size, a new rule takes effect at the
+    // next reset.  q0 and xi are Ant Colony System's own parameters.
+    void setRule(const Rule &rule) { m_rule = rule; }
+    Rule rule() const { return m_rule; }
+    void setQ0(const double &q0) { m_q0 = q0; }
+    double q0() const { return m_q0; }
+    void setXi(const double &xi) { m_xi = xi; }
+    double xi() const { return m_xi; }
+
     // The live table, not a copy: valid until the next reset or destruction.
     double **pheromoneTable() { return m_pheromone.rows(); }
     const double *const *pheromoneTable() const { return m_pheromone.rows(); }
@@ -100,6 +110,9 @@ private:
     int m_foodRouting = 100;
     int m_arrivals = 0;
     int m_obstacleCount = 0;
+    Rule m_rule = Rule::Vormis;
+    double m_q0 = kDefaultQ0;
+    double m_xi = kDefaultXi;
     Table<double> m_routing;
     Table<double> m_pheromone;
     Table<double> m_heuristic;

@@ -55,6 +55,9 @@ void World::applyTo(Colony &colony) const
     colony.setAlpha(alpha);
     colony.setBeta(beta);
     colony.setRo(ro);
+    colony.setRule(rule);
+    colony.setQ0(q0);
+    colony.setXi(xi);
     colony.reset();
     for (const Cell &cell : obstacles)
         colony.addObstacle(cell.x, cell.y);

@@ -1,6 +1,8 @@
 #ifndef VORMIS_WORLD_H
 #define VORMIS_WORLD_H
 
+#include "rule.h"
+
 #include <vector>
 
 class Colony;
@@ -27,6 +29,9 @@ struct World
     int beta = 1;
     double ro = 0.1;
     std::vector<Cell> obstacles; // no duplicates
+    Rule rule = Rule::Vormis;
+    double q0 = kDefaultQ0; // Ant Colony System only
+    double xi = kDefaultXi; // Ant Colony System only
 
     // The world the program starts with: open, home in one corner, food in
     // the opposite one.
