@@ -1,5 +1,7 @@
 // Thirty generations, one press of "Advance " at its largest, on three worlds,
-// for the engine and for the linear-scan reference.
+// for the engine and for the linear-scan reference; and each rule on the
+// largest world, timed per step (a move or a dead end, one call of the rule
+// or its shortcut).
 #include "colony.h"
 #include "linear_colony.h"
 #include "world.h"
@@ -46,7 +48,40 @@ void linear(benchmark::State &state, const World &world)
     }
 }
 
+// Every rule on the same world.  "per_step" is the time of one step (a move
+// or a dead end), "per_choice" that of one working out of the rule: the
+// walk takes many of a lost ant's steps without one, as their outcome is
+// known in advance.
+void rule(benchmark::State &state, World world, Rule rule)
+{
+    world.rule = rule;
+    unsigned seed = 1;
+    long long steps = 0;
+    long long choices = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Colony colony;
+        world.applyTo(colony);
+        colony.seedRandom(seed++);
+        state.ResumeTiming();
+        for (int g = 0; g < kGenerations; ++g) {
+            colony.runGeneration();
+            for (const AntState &ant : colony.m_ants) // 30 additions, next to thousands of steps
+                steps += ant.steps - 1;
+        }
+        choices += colony.choices();
+    }
+    const auto inverseRate = benchmark::Counter::kIsRate | benchmark::Counter::kInvert;
+    state.counters["per_step"] = benchmark::Counter(static_cast<double>(steps), inverseRate);
+    state.counters["per_choice"] = benchmark::Counter(static_cast<double>(choices), inverseRate);
+}
+
 } // namespace
+
+BENCHMARK_CAPTURE(rule, c_vormis, large(), Rule::Vormis)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(rule, c_as, large(), Rule::AntSystem)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(rule, c_acs, large(), Rule::AntColonySystem)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(rule, c_mmas, large(), Rule::MaxMinAntSystem)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_CAPTURE(engine, a_startup_10x10, World::startUp())->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(linear, a_startup_10x10, World::startUp())->Unit(benchmark::kMillisecond);

@@ -1,5 +1,8 @@
 #include "colony.h"
 
+#include "textbook.h"
+#include "walk.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <ctime>
@@ -13,10 +16,6 @@ namespace {
 // caller from asking for more memory than any world on screen could use.
 constexpr int kMaxSize = 1000;
 constexpr int kMaxAnts = 100000;
-
-// Neighbours in the order the transition rule examines them.
-constexpr int kNeighbourDx[8] = {0, -1, 0, +1, -1, -1, +1, +1};
-constexpr int kNeighbourDy[8] = {-1, -1, +1, +1, 0, +1, 0, -1};
 
 } // namespace
 
@@ -46,6 +45,8 @@ Colony::Colony()
     reset();
 }
 
+Colony::~Colony() = default;
+
 Table<double> Colony::newDoubleTable(const int &rows, const int &cols)
 {
     return Table<double>(rows, cols);
@@ -64,6 +65,7 @@ void Colony::reset()
     setHome(m_homeX, m_homeY);
 
     m_arrivals = 0;
+    m_choices = 0;
     const int n = m_size;
     m_routing = newDoubleTable(n, n);
     m_pheromone = newDoubleTable(n, n);
@@ -93,6 +95,11 @@ void Colony::reset()
     for (int x = 0; x < n; ++x)
         for (int y = 0; y < n; ++y)
             m_cellFlags[static_cast<std::size_t>(flagIndex(x, y))] = 0;
+
+    m_tablesRule = m_rule;
+    m_textbook.reset();
+    if (m_tablesRule != Rule::Vormis)
+        Textbook::reset(*this);
 }
 
 void Colony::resetAnts()
@@ -259,6 +266,8 @@ bool Colony::chooseNextCell(const int &ant, int &nextX, int &nextY)
         nextX = nextY = -1;
         return false;
     }
+    if (m_tablesRule != Rule::Vormis)
+        return Textbook::chooseNextCell(*this, ant, nextX, nextY);
     Candidates candidates;
     const int count = gatherCandidates(m_ants[static_cast<std::size_t>(ant)], candidates, [&](int, int cx, int cy) {
         return insideGrid(cx, cy) && !isObstacle(cx, cy) && !isOnAntPath(ant, cx, cy);
@@ -280,6 +289,10 @@ bool Colony::chooseNextCell(const int &ant, int &nextX, int &nextY)
 
 void Colony::runGeneration()
 {
+    if (m_tablesRule != Rule::Vormis) {
+        Textbook::runGeneration(*this);
+        return;
+    }
     resetAnts();
     for (int a = 0; a < static_cast<int>(m_ants.size()); ++a) {
         walk(a);
@@ -293,200 +306,32 @@ void Colony::runGeneration()
             m_pheromone[x][y] *= keep;
 }
 
-// One ant walks until it stands on the food or has met m_deadEndLimit dead
-// ends.  A dead end forgets the last recorded cell without moving the ant.
-// While it walks, its path is mirrored in the OnPath flags.
-//
-// Most of a lost ant's calls of the rule have an answer known in advance,
-// and these are not worked out again:
-// - after a dead end that forgot the ant's own cell (or none), nothing around
-//   it changed: the next call is a dead end too;
-// - after a dead end that forgot the neighbour it came from, that cell is the
-//   only admissible one: the ant steps back onto it without a draw;
-// - back on a cell with the same recorded path as when it last chose there,
-//   the candidates are the same (routing changes only after the walk), so
-//   only the draw is new; and a candidate found to be a dead end from there
-//   is a dead end again.
-class Colony::Walk
+// The window's rule as a wheel for the walk: the admissible neighbours
+// weighted by their routing values, in single precision.
+class Colony::RoutingWheel
 {
 public:
-    Walk(Colony &colony, AntState &ant) : m_colony(colony), m_ant(ant) {}
-    void run();
+    using Choice = Candidates;
+
+    explicit RoutingWheel(Colony &colony) : m_colony(colony) {}
+    int gather(const AntState &ant, const unsigned char *here, Candidates &candidates) const
+    {
+        const Colony &c = m_colony;
+        return c.gatherCandidates(ant, candidates, [&](int i, int, int) { return here[c.m_neighbourOffset[i]] == 0; });
+    }
+    int spin(const Candidates &candidates) { return m_colony.spinWheel(candidates); }
+    void entered(int, int) {}
+    bool keepsWeights() const { return true; } // routing changes only after the walk
 
 private:
-    enum class Known { Nothing, DeadEnd, StepBack };
-
-    // The last choice made from a cell, valid while the path's first
-    // `length` entries are what they were then.
-    struct LastChoice
-    {
-        bool valid = false;
-        int x = 0, y = 0, length = 0;
-        Candidates candidates;
-        unsigned deadEnds = 0; // candidates known to lead straight into a dead end
-    };
-
-    bool chooseNext(int movedFrom, bool &intoDeadEnd);
-    bool isBackAtLastChoice() const;
-    bool reuseLastChoice();
-    bool chooseAfresh(int movedFrom);
-    void moveOn(bool intoDeadEnd);
-    void backOff();
-
     Colony &m_colony;
-    AntState &m_ant;
-    LastChoice m_last;
-    Known m_known = Known::Nothing;
-    int m_failures = 0;
-    int m_nextX = 0;
-    int m_nextY = 0;
-    int m_pendingCandidate = -1; // the candidate just moved to from m_last
 };
-
-void Colony::Walk::run()
-{
-    const int capacity = m_ant.path.columnCount();
-    m_colony.cellFlag(m_ant.x, m_ant.y) |= OnPath;
-    while (!m_ant.atFood && m_failures < m_colony.m_deadEndLimit) {
-        const int movedFrom = m_pendingCandidate;
-        m_pendingCandidate = -1;
-        bool intoDeadEnd = false;
-        if (!chooseNext(movedFrom, intoDeadEnd))
-            backOff();
-        else if (m_ant.pathLength >= 0 && m_ant.pathLength < capacity)
-            moveOn(intoDeadEnd);
-        else
-            break; // a path that cannot grow; unreachable for a consistent colony
-    }
-    for (int k = 0; k < m_ant.pathLength; ++k)
-        m_colony.cellFlag(m_ant.path[0][k], m_ant.path[1][k]) &= ~OnPath;
-}
-
-// Sets the next cell and returns true, or returns false for a dead end.
-bool Colony::Walk::chooseNext(int movedFrom, bool &intoDeadEnd)
-{
-    switch (m_known) {
-    case Known::DeadEnd:
-        return false;
-    case Known::StepBack:
-        return true; // the next cell was set when the dead end freed it
-    case Known::Nothing:
-        break;
-    }
-    if (isBackAtLastChoice()) {
-        intoDeadEnd = reuseLastChoice();
-        return true;
-    }
-    return chooseAfresh(movedFrom);
-}
-
-bool Colony::Walk::isBackAtLastChoice() const
-{
-    return m_last.valid && m_last.x == m_ant.x && m_last.y == m_ant.y && m_last.length == m_ant.pathLength;
-}
-
-// Spins the remembered wheel again; returns whether the cell drawn is known
-// to lead straight into a dead end.
-bool Colony::Walk::reuseLastChoice()
-{
-    Colony &c = m_colony;
-    int chosen = c.spinWheel(m_last.candidates);
-    // Into a known dead end, two dead ends and back: four steps that end
-    // where they began, taken at once while the limit is not in reach.
-    while (((m_last.deadEnds >> chosen) & 1u) && m_failures + 2 < c.m_deadEndLimit) {
-        m_ant.steps += 4;
-        m_failures += 2;
-        chosen = c.spinWheel(m_last.candidates);
-    }
-    m_nextX = m_last.candidates.x[chosen];
-    m_nextY = m_last.candidates.y[chosen];
-    m_pendingCandidate = chosen;
-    return (m_last.deadEnds >> chosen) & 1u;
-}
-
-// The rule worked out in full from the lookup grid.  A dead end right after
-// a move from the remembered cell marks that candidate as one.
-bool Colony::Walk::chooseAfresh(int movedFrom)
-{
-    Colony &c = m_colony;
-    const unsigned char *here = &c.cellFlag(m_ant.x, m_ant.y);
-    Candidates candidates;
-    const int count = c.gatherCandidates(m_ant, candidates,
-                                         [&](int i, int, int) { return here[c.m_neighbourOffset[i]] == 0; });
-    if (count < 0) {
-        m_nextX = c.m_foodX;
-        m_nextY = c.m_foodY;
-        return true;
-    }
-    if (count == 0) {
-        if (movedFrom >= 0 && m_last.valid)
-            m_last.deadEnds |= 1u << movedFrom;
-        return false;
-    }
-    m_last.valid = true;
-    m_last.x = m_ant.x;
-    m_last.y = m_ant.y;
-    m_last.length = m_ant.pathLength;
-    m_last.candidates = candidates;
-    m_last.deadEnds = 0;
-    const int chosen = c.spinWheel(candidates);
-    m_nextX = candidates.x[chosen];
-    m_nextY = candidates.y[chosen];
-    m_pendingCandidate = chosen;
-    return true;
-}
-
-// Records the move onto the chosen cell.
-void Colony::Walk::moveOn(bool intoDeadEnd)
-{
-    Colony &c = m_colony;
-    const int length = m_ant.pathLength;
-    if (length < m_last.length && (length != m_last.length - 1 || m_nextX != m_last.x || m_nextY != m_last.y))
-        m_last.valid = false;
-    m_ant.x = m_nextX;
-    m_ant.y = m_nextY;
-    m_ant.path[0][length] = m_nextX;
-    m_ant.path[1][length] = m_nextY;
-    ++m_ant.pathLength;
-    ++m_ant.steps;
-    c.cellFlag(m_nextX, m_nextY) |= OnPath;
-    if (m_nextX == c.m_foodX && m_nextY == c.m_foodY) {
-        m_ant.atFood = true;
-        ++c.m_arrivals;
-    }
-    m_known = intoDeadEnd ? Known::DeadEnd : Known::Nothing;
-}
-
-// A dead end: the last recorded cell is forgotten.  When that cell is a free
-// neighbour, the ant's only way on is back onto it.
-void Colony::Walk::backOff()
-{
-    Colony &c = m_colony;
-    ++m_ant.steps;
-    --m_ant.pathLength;
-    ++m_failures;
-    if (m_ant.pathLength < m_last.length - 1)
-        m_last.valid = false;
-    m_known = Known::DeadEnd;
-    if (m_ant.pathLength < 0)
-        return;
-    const int fx = m_ant.path[0][m_ant.pathLength];
-    const int fy = m_ant.path[1][m_ant.pathLength];
-    c.cellFlag(fx, fy) &= ~OnPath;
-    const bool neighbour = (fx != m_ant.x || fy != m_ant.y) && std::abs(fx - m_ant.x) <= 1
-        && std::abs(fy - m_ant.y) <= 1;
-    if (neighbour && c.cellFlag(fx, fy) == 0) {
-        m_known = Known::StepBack;
-        m_nextX = fx;
-        m_nextY = fy;
-    }
-}
 
 void Colony::walk(int index)
 {
     AntState &ant = m_ants[static_cast<std::size_t>(index)];
     if (insideGrid(ant.x, ant.y))
-        Walk(*this, ant).run();
+        Walk<RoutingWheel>(*this, ant, RoutingWheel(*this)).run();
 }
 
 // An ant at the food reinforces every cell of its path at once: first the
@@ -563,21 +408,27 @@ void Colony::printAntMap(const int &ant, std::ostream &out) const
     }
 }
 
+void Colony::printTable(std::ostream &out, const Table<double> &table, int precision) const
+{
+    out.precision(precision);
+    for (int x = 0; x < m_gridSide; ++x) {
+        for (int y = 0; y < m_gridSide; ++y)
+            out << std::setw(5) << table[x][y] << " ";
+        out << std::endl;
+    }
+}
+
 void Colony::printTables(std::ostream &out) const
 {
     const FormatGuard guard(out);
-    const auto printTable = [this, &out](const Table<double> &table, int precision) {
-        out.precision(precision);
-        for (int x = 0; x < m_gridSide; ++x) {
-            for (int y = 0; y < m_gridSide; ++y)
-                out << std::setw(5) << table[x][y] << " ";
-            out << std::endl;
-        }
-    };
+    if (m_tablesRule != Rule::Vormis) {
+        Textbook::printTables(*this, out);
+        return;
+    }
     out << "\n--Tabela de rutare:\n";
-    printTable(m_routing, 2);
+    printTable(out, m_routing, 2);
     out << "--Tabela cu feromon:\n";
-    printTable(m_pheromone, 3);
+    printTable(out, m_pheromone, 3);
     out << "--Tabela euristica:\n";
-    printTable(m_heuristic, 3);
+    printTable(out, m_heuristic, 3);
 }

@@ -7,7 +7,10 @@
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
+#include <memory>
 #include <vector>
+
+struct TextbookMemory;
 
 // One ant of the colony.  path[0][k] and path[1][k] are the x and y of the
 // k-th cell it recorded in this generation; entries 0 .. pathLength - 1 are
@@ -32,6 +35,7 @@ public:
 
     Colony(const int &size, const int &antCount);
     Colony();
+    ~Colony();
 
     void reset();
     void resetAnts();
@@ -62,6 +66,11 @@ public:
     double q0() const { return m_q0; }
     void setXi(const double &xi) { m_xi = xi; }
     double xi() const { return m_xi; }
+
+    // How often the walks worked the rule out or spun a remembered wheel
+    // since the reset; the other steps were known in advance.  For the
+    // benchmarks.
+    long long choices() const { return m_choices; }
 
     // The live table, not a copy: valid until the next reset or destruction.
     double **pheromoneTable() { return m_pheromone.rows(); }
@@ -110,6 +119,7 @@ private:
     int m_foodRouting = 100;
     int m_arrivals = 0;
     int m_obstacleCount = 0;
+    long long m_choices = 0;
     Rule m_rule = Rule::Vormis;
     double m_q0 = kDefaultQ0;
     double m_xi = kDefaultXi;
@@ -117,6 +127,8 @@ private:
     Table<double> m_pheromone;
     Table<double> m_heuristic;
     Table<int> m_obstacles;
+    Rule m_tablesRule = Rule::Vormis; // the rule of the last reset, the one walked
+    std::unique_ptr<TextbookMemory> m_textbook;
 
     // The generator: the C standard's example rand(), 15 bits per draw, so a
     // seed gives the same run everywhere.  m_randomSource replaces it in tests.
@@ -132,6 +144,9 @@ private:
     int m_gridSide = 0;            // N as of the last reset: the tables' real side
     std::vector<unsigned char> m_cellFlags;
     int m_neighbourOffset[8] = {};  // from a cell's flag to each neighbour's
+    // Neighbours in the order the transition rule examines them.
+    static constexpr int kNeighbourDx[8] = {0, -1, 0, +1, -1, -1, +1, +1};
+    static constexpr int kNeighbourDy[8] = {-1, -1, +1, +1, 0, +1, 0, -1};
     int flagIndex(int x, int y) const { return (x + 1) * (m_gridSide + 2) + (y + 1); }
     unsigned char &cellFlag(int x, int y) { return m_cellFlags[static_cast<std::size_t>(flagIndex(x, y))]; }
     bool insideGrid(int x, int y) const
@@ -149,9 +164,14 @@ private:
     template <typename Admissible>
     int gatherCandidates(const AntState &ant, Candidates &candidates, Admissible admissible) const;
     int spinWheel(const Candidates &candidates);
-    class Walk;
+    template <typename Wheel>
+    class Walk; // one ant's walk, in walk.h
+    class RoutingWheel;
     void walk(int ant);
     void deposit(const AntState &ant);
+    void printTable(std::ostream &out, const Table<double> &table, int precision) const;
+
+    class Textbook; // the textbook rules, in textbook.cpp
 };
 
 #endif

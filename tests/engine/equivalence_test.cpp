@@ -69,8 +69,13 @@ World randomWorld(unsigned seed)
     w.beta = std::rand() % 4;
     w.ro = (std::rand() % 100) / 100.0;
     const int obstacles = std::rand() % (w.size * w.size / 3 + 1);
-    for (int i = 0; i < obstacles; ++i)
-        w.obstacles.push_back({std::rand() % w.size, std::rand() % w.size});
+    for (int i = 0; i < obstacles; ++i) {
+        // y drawn before x: these are the worlds the engine has always been
+        // checked on, walled-in homes among them.
+        const int y = std::rand() % w.size;
+        const int x = std::rand() % w.size;
+        w.obstacles.push_back({x, y});
+    }
     return w;
 }
 

@@ -109,6 +109,8 @@ struct Model
     std::vector<std::pair<int, int>> obstacleList;
     int generations = 0;
     long long work = 0;
+    Rule tablesRule = Rule::Vormis; // the rule of the last reset, the one walked
+    bool pheromoneWritten = false;  // by hand since that reset
 
     bool spend(long long cost)
     {
@@ -225,8 +227,17 @@ void checkAfterReset(Colony &colony, Model &model)
     const double *const *routing = colony.routingTable();
     const double *const *heuristic = colony.heuristicTable();
     CHECK(pheromone && routing && heuristic);
+    const bool textbook = colony.rule() != Rule::Vormis;
     for (int x = 0; x < n; ++x) {
         for (int y = 0; y < n; ++y) {
+            if (textbook) {
+                // tau0 everywhere, eta by the king-move distance to the food.
+                CHECK(pheromone[x][y] == pheromone[0][0] && pheromone[x][y] > 0.0, x, y);
+                const int d = std::max(std::abs(x - colony.foodX()), std::abs(y - colony.foodY()));
+                CHECK(heuristic[x][y] == 1.0 / (1 + d), x, y);
+                CHECK(routing[x][y] >= 0.0 && std::isfinite(routing[x][y]), x, y);
+                continue;
+            }
             CHECK(pheromone[x][y] == 0.0, x, y);
             CHECK(heuristic[x][y] == 1.0, x, y);
             const bool food = x == colony.foodX() && y == colony.foodY();
@@ -236,6 +247,8 @@ void checkAfterReset(Colony &colony, Model &model)
     CHECK(!colony.isObstacle(colony.homeX(), colony.homeY()));
     CHECK(!colony.isObstacle(colony.foodX(), colony.foodY()));
 
+    model.tablesRule = colony.rule();
+    model.pheromoneWritten = false;
     model.gridSide = n;
     model.obstacleCapacity = n * n;
     model.obstacle.assign(static_cast<std::size_t>(n) * static_cast<std::size_t>(n), 0);
@@ -303,6 +316,18 @@ void checkGeneration(const Colony &colony, const Model &model, int arrivalsBefor
         }
     }
     CHECK(colony.arrivals() - arrivalsBefore == atFood, colony.arrivals() - arrivalsBefore, atFood);
+    // The textbook rules keep tau and their weights finite and not negative,
+    // whatever the parameters (the window's rule keeps what ro makes of
+    // them), as long as nobody wrote into tau by hand.
+    if (model.tablesRule == Rule::Vormis || model.pheromoneWritten)
+        return;
+    for (int x = 0; x < side; ++x) {
+        for (int y = 0; y < side; ++y) {
+            const double tau = colony.pheromoneTable()[x][y];
+            const double weight = colony.routingTable()[x][y];
+            CHECK(tau >= 0.0 && std::isfinite(tau) && weight >= 0.0 && std::isfinite(weight), x, y);
+        }
+    }
 }
 
 bool sameValue(double a, double b)
@@ -459,6 +484,9 @@ enum Op : uint8_t {
     ReadTables,
     WritePheromone,
     CompareWithReference,
+    SetRule,
+    SetQ0,
+    SetXi,
     OpCount
 };
 
@@ -699,6 +727,7 @@ void runOne(std::unique_ptr<Colony> &holder, Model &model, FuzzedDataProvider &d
         const double v = fuzzDouble(data);
         trace("colony->pheromoneTable()[%d][%d] = %s;", x, y, cpp(v).c_str());
         colony.pheromoneTable()[x][y] = v;
+        model.pheromoneWritten = true;
         break;
     }
     case CompareWithReference: {
@@ -712,6 +741,23 @@ void runOne(std::unique_ptr<Colony> &holder, Model &model, FuzzedDataProvider &d
             break;
         model.generations += generations;
         compareWithReference(colony, model, seed, generations);
+        break;
+    }
+    case SetRule: {
+        const Rule rule = static_cast<Rule>(data.ConsumeIntegralInRange<int>(0, 3));
+        trace("colony->setRule(static_cast<Rule>(%d));", static_cast<int>(rule));
+        colony.setRule(rule);
+        CHECK(colony.rule() == rule);
+        break;
+    }
+    case SetQ0:
+    case SetXi: {
+        const double v = fuzzDouble(data);
+        trace("colony->%s(%s);", op == SetQ0 ? "setQ0" : "setXi", cpp(v).c_str());
+        if (op == SetQ0)
+            colony.setQ0(v);
+        else
+            colony.setXi(v);
         break;
     }
     case NewSized:

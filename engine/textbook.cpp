@@ -1,0 +1,411 @@
+#include "textbook.h"
+
+#include "walk.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <ostream>
+
+namespace {
+
+// x^n for a whole n by repeated squaring, the same on every machine; an
+// exponent below 0 counts as 0.
+double power(double x, int n)
+{
+    double result = 1.0;
+    for (; n > 0; n >>= 1) {
+        if (n & 1)
+            result *= x;
+        x *= x;
+    }
+    return result;
+}
+
+// A rate as the rules use it: within 0 to 1, no rate at all counting as 0.
+double rate(double value)
+{
+    return std::isnan(value) ? 0.0 : std::clamp(value, 0.0, 1.0);
+}
+
+int kingDistance(int x, int y, int toX, int toY)
+{
+    return std::max(std::abs(x - toX), std::abs(y - toY));
+}
+
+// Weights from their logarithms, the heaviest at 1; with no finite one,
+// every candidate counts the same.
+void fromLogarithms(double *weights, const double *logWeights, int count)
+{
+    double largest = -std::numeric_limits<double>::infinity();
+    for (int i = 0; i < count; ++i)
+        largest = std::max(largest, logWeights[i]);
+    for (int i = 0; i < count; ++i)
+        weights[i] = std::isfinite(largest) ? std::exp(logWeights[i] - largest) : 1.0;
+}
+
+// The shortest arrival of the generation, the lower index on ties; -1 for none.
+int shortestArrival(const std::vector<AntState> &ants)
+{
+    int shortest = -1;
+    for (std::size_t i = 0; i < ants.size(); ++i) {
+        const AntState &ant = ants[i];
+        if (ant.atFood && ant.pathLength >= 2
+            && (shortest < 0 || ant.pathLength < ants[static_cast<std::size_t>(shortest)].pathLength))
+            shortest = static_cast<int>(i);
+    }
+    return shortest;
+}
+
+} // namespace
+
+// The admissible neighbours of one choice and their weights; only the
+// first `count` entries are ever read.
+struct Colony::Textbook::Choice
+{
+    int count = 0;
+    int x[8];
+    int y[8];
+    double weight[8];
+    double total = 0.0;
+
+    void add(int cx, int cy, double w)
+    {
+        x[count] = cx;
+        y[count] = cy;
+        weight[count] = w;
+        total += w;
+        ++count;
+    }
+};
+
+// The textbook rules as a wheel for the shared walk.  Ant Colony System's
+// weights change under the ants' feet, so its walk keeps no candidates.
+class Colony::Textbook::Wheel
+{
+public:
+    using Choice = Textbook::Choice;
+
+    explicit Wheel(Colony &colony)
+        : m_c(colony), m_flags(colony.m_cellFlags.data()), m_weights(colony.m_textbook->weights.data()),
+          m_food(colony.flagIndex(colony.m_foodX, colony.m_foodY)),
+          m_local(colony.m_tablesRule == Rule::AntColonySystem)
+    {
+        std::copy(colony.m_neighbourOffset, colony.m_neighbourOffset + 8, m_offsets);
+    }
+
+    int gather(const AntState &ant, const unsigned char *here, Choice &choice) const
+    {
+        const auto cell = static_cast<int>(here - m_flags);
+        for (int i = 0; i < 8; ++i) {
+            const int neighbour = cell + m_offsets[i];
+            if (m_flags[neighbour] != 0)
+                continue;
+            if (neighbour == m_food)
+                return -1;
+            choice.add(ant.x + kNeighbourDx[i], ant.y + kNeighbourDy[i], m_weights[neighbour]);
+        }
+        return choice.count;
+    }
+    int spin(const Choice &choice) { return pick(m_c, choice); }
+    void entered(int x, int y)
+    {
+        if (m_local)
+            enter(m_c, x, y);
+    }
+    bool keepsWeights() const { return !m_local; }
+
+private:
+    Colony &m_c;
+    const unsigned char *m_flags;
+    const double *m_weights;
+    int m_offsets[8];
+    int m_food;
+    bool m_local;
+};
+
+// ---- weights ---------------------------------------------------------------
+
+double Colony::Textbook::weight(const Colony &c, int x, int y, double tauReference)
+{
+    const TextbookMemory &memory = *c.m_textbook;
+    const std::size_t cell = static_cast<std::size_t>(x) * static_cast<std::size_t>(c.m_gridSide) + y;
+    return power(c.m_pheromone[x][y] / tauReference, c.m_alpha) * memory.etaPower[cell];
+}
+
+void Colony::Textbook::setWeight(Colony &c, int x, int y)
+{
+    TextbookMemory &memory = *c.m_textbook;
+    const double w = weight(c, x, y, memory.tauReference);
+    c.m_routing[x][y] = w;
+    memory.weights[static_cast<std::size_t>(c.flagIndex(x, y))] = w;
+}
+
+// eta and eta^beta for the food where it is now.
+void Colony::Textbook::refreshEta(Colony &c)
+{
+    TextbookMemory &memory = *c.m_textbook;
+    const int n = c.m_gridSide;
+    memory.etaPower.resize(static_cast<std::size_t>(n) * static_cast<std::size_t>(n));
+    for (int x = 0; x < n; ++x) {
+        for (int y = 0; y < n; ++y) {
+            const double eta = 1.0 / (1.0 + kingDistance(x, y, c.m_foodX, c.m_foodY));
+            c.m_heuristic[x][y] = eta;
+            memory.etaPower[static_cast<std::size_t>(x) * static_cast<std::size_t>(n) + y] = power(eta, c.m_beta);
+        }
+    }
+    memory.etaFoodX = c.m_foodX;
+    memory.etaFoodY = c.m_foodY;
+    memory.etaBeta = c.m_beta;
+}
+
+// Every weight afresh, from tau as it is now.
+void Colony::Textbook::refreshWeights(Colony &c)
+{
+    TextbookMemory &memory = *c.m_textbook;
+    if (memory.etaFoodX != c.m_foodX || memory.etaFoodY != c.m_foodY || memory.etaBeta != c.m_beta)
+        refreshEta(c);
+    const int n = c.m_gridSide;
+    double reference = kDeposit;
+    if (c.m_tablesRule != Rule::AntColonySystem) {
+        reference = 0.0;
+        for (int x = 0; x < n; ++x)
+            for (int y = 0; y < n; ++y)
+                reference = std::max(reference, c.m_pheromone[x][y]);
+    }
+    memory.tauReference = reference > 0.0 && std::isfinite(reference) ? reference : 1.0;
+    memory.weights.assign(c.m_cellFlags.size(), 0.0);
+    for (int x = 0; x < n; ++x)
+        for (int y = 0; y < n; ++y)
+            setWeight(c, x, y);
+}
+
+// ---- the choice ------------------------------------------------------------
+
+// Picks one candidate: Ant Colony System takes the heaviest outright with
+// probability q0; otherwise a roulette wheel over the weights.  A single
+// candidate needs no draw.  Weights that all vanished or overflowed are
+// worked out again in logarithms, so that the heaviest still wins.
+int Colony::Textbook::pick(Colony &c, const Choice &choice)
+{
+    if (choice.count == 1)
+        return 0;
+    const double *weights = choice.weight;
+    double total = choice.total;
+    double rescued[8];
+    if (!(total > 0.0) || !std::isfinite(total)) {
+        double logWeights[8];
+        for (int i = 0; i < choice.count; ++i) {
+            const double tau = c.m_pheromone[choice.x[i]][choice.y[i]];
+            const double eta = c.m_heuristic[choice.x[i]][choice.y[i]];
+            logWeights[i] = (c.m_alpha > 0 ? c.m_alpha * std::log(tau) : 0.0)
+                + (c.m_beta > 0 ? c.m_beta * std::log(eta) : 0.0);
+        }
+        fromLogarithms(rescued, logWeights, choice.count);
+        weights = rescued;
+        total = 0.0;
+        for (int i = 0; i < choice.count; ++i)
+            total += weights[i];
+    }
+    if (c.m_tablesRule == Rule::AntColonySystem && c.nextRandom() / 32768.0 < rate(c.m_q0))
+        return static_cast<int>(std::max_element(weights, weights + choice.count) - weights);
+    const double r = c.nextRandom() / 32768.0 * total;
+    double sum = 0.0;
+    for (int i = 0; i < choice.count - 1; ++i) {
+        sum += weights[i];
+        if (r < sum)
+            return i;
+    }
+    return choice.count - 1;
+}
+
+// Ant Colony System's local update: a cell an ant enters gives up some of
+// its pheromone, tau <- (1 - xi) tau + xi tau0, and its weight follows.
+void Colony::Textbook::enter(Colony &c, int x, int y)
+{
+    const double xi = rate(c.m_xi);
+    double &tau = c.m_pheromone[x][y];
+    tau = (1.0 - xi) * tau + xi * c.m_textbook->tau0;
+    setWeight(c, x, y);
+}
+
+// ---- the generation --------------------------------------------------------
+
+void Colony::Textbook::runGeneration(Colony &c)
+{
+    const TextbookMemory &memory = *c.m_textbook;
+    if (memory.etaFoodX != c.m_foodX || memory.etaFoodY != c.m_foodY || memory.etaBeta != c.m_beta)
+        refreshWeights(c);
+    c.resetAnts();
+    for (AntState &ant : c.m_ants)
+        if (c.insideGrid(ant.x, ant.y))
+            Walk<Wheel>(c, ant, Wheel(c)).run();
+    updateTau(c);
+}
+
+void Colony::Textbook::depositOn(Colony &c, const AntState &ant, double amount)
+{
+    for (int k = 0; k < ant.pathLength; ++k)
+        c.m_pheromone[ant.path[0][k]][ant.path[1][k]] += amount;
+}
+
+void Colony::Textbook::keepBest(Colony &c)
+{
+    TextbookMemory &memory = *c.m_textbook;
+    const int shortest = shortestArrival(c.m_ants);
+    if (shortest < 0)
+        return;
+    const AntState &ant = c.m_ants[static_cast<std::size_t>(shortest)];
+    if (memory.bestLength > 0 && ant.pathLength >= memory.bestLength)
+        return;
+    memory.bestLength = ant.pathLength;
+    memory.bestPath.clear();
+    for (int k = 0; k < ant.pathLength; ++k)
+        memory.bestPath.push_back({ant.path[0][k], ant.path[1][k]});
+}
+
+// After all ants have walked:
+// - Ant System: every cell evaporates, tau <- (1 - ro) tau, then every
+//   arriving ant leaves Q / L on each cell of its path;
+// - Ant Colony System: the cells of the best path so far, and only they,
+//   move towards Q / L_best: tau <- (1 - ro) tau + ro Q / L_best;
+// - MAX-MIN Ant System: every cell evaporates, the generation's best ant
+//   alone leaves Q / L on its path, and tau is held within its bounds.
+void Colony::Textbook::updateTau(Colony &c)
+{
+    TextbookMemory &memory = *c.m_textbook;
+    const double ro = rate(c.m_ro);
+    const double keep = 1.0 - ro;
+    if (c.m_tablesRule == Rule::AntColonySystem) {
+        keepBest(c);
+        for (const Cell &cell : memory.bestPath) {
+            double &tau = c.m_pheromone[cell.x][cell.y];
+            tau = keep * tau + ro * kDeposit / memory.bestLength;
+            setWeight(c, cell.x, cell.y);
+        }
+        return;
+    }
+    const int n = c.m_gridSide;
+    for (int x = 0; x < n; ++x)
+        for (int y = 0; y < n; ++y)
+            c.m_pheromone[x][y] *= keep;
+    if (c.m_tablesRule == Rule::AntSystem) {
+        for (const AntState &ant : c.m_ants)
+            if (ant.atFood && ant.pathLength > 0)
+                depositOn(c, ant, kDeposit / ant.pathLength);
+    } else {
+        const int best = shortestArrival(c.m_ants);
+        if (best >= 0) {
+            const AntState &ant = c.m_ants[static_cast<std::size_t>(best)];
+            depositOn(c, ant, kDeposit / ant.pathLength);
+        }
+        keepBest(c);
+        clampTau(c);
+    }
+    refreshWeights(c);
+}
+
+// tau_max = Q / (ro L_best), with the straight distance standing in for
+// L_best until a path is known; tau_min from p_best, the chance that an ant
+// with tau_max on the best path and tau_min elsewhere walks that path:
+// tau_min = tau_max (1 - p_best^(1/n)) / ((avg - 1) p_best^(1/n)), n the
+// steps of the best path and avg the choices at each step.
+void Colony::Textbook::clampTau(Colony &c)
+{
+    TextbookMemory &memory = *c.m_textbook;
+    const double ro = std::max(rate(c.m_ro), kLeastRo);
+    const int length = memory.bestLength > 0
+        ? memory.bestLength
+        : kingDistance(c.m_homeX, c.m_homeY, c.m_foodX, c.m_foodY) + 1;
+    memory.tauMax = kDeposit / (ro * length);
+    const double root = std::pow(kBestChance, 1.0 / std::max(length - 1, 1));
+    memory.tauMin = std::min(memory.tauMax, memory.tauMax * (1.0 - root) / ((kChoicesPerStep - 1.0) * root));
+    const int n = c.m_gridSide;
+    for (int x = 0; x < n; ++x)
+        for (int y = 0; y < n; ++y)
+            c.m_pheromone[x][y] = std::clamp(c.m_pheromone[x][y], memory.tauMin, memory.tauMax);
+}
+
+// ---- reset, the rule on its own, the dump ------------------------------------
+
+// tau0, from the straight distance L0 between home and food in cells (no
+// path is shorter): m / L0 for Ant System, 1 / (N^2 L0) for Ant Colony
+// System, and MAX-MIN's upper bound Q / (ro L0).
+double Colony::Textbook::startingTau(const Colony &c)
+{
+    const double straight = kingDistance(c.m_homeX, c.m_homeY, c.m_foodX, c.m_foodY) + 1;
+    switch (c.m_tablesRule) {
+    case Rule::AntSystem:
+        return std::max(c.m_antCount, 1) / straight;
+    case Rule::AntColonySystem:
+        return 1.0 / (static_cast<double>(c.m_gridSide) * c.m_gridSide * straight);
+    case Rule::MaxMinAntSystem:
+        return kDeposit / (std::max(rate(c.m_ro), kLeastRo) * straight);
+    case Rule::Vormis:
+        break;
+    }
+    return 1.0;
+}
+
+void Colony::Textbook::reset(Colony &c)
+{
+    c.m_textbook = std::make_unique<TextbookMemory>();
+    TextbookMemory &memory = *c.m_textbook;
+    memory.tau0 = startingTau(c);
+    const int n = c.m_gridSide;
+    for (int x = 0; x < n; ++x)
+        for (int y = 0; y < n; ++y)
+            c.m_pheromone[x][y] = memory.tau0;
+    if (c.m_tablesRule == Rule::MaxMinAntSystem)
+        clampTau(c);
+    refreshWeights(c);
+}
+
+// The rule for one ant as it stands, its weights worked out from tau now
+// with the candidates' own strongest tau as tau_ref (the same odds).
+bool Colony::Textbook::chooseNextCell(Colony &c, int ant, int &nextX, int &nextY)
+{
+    const TextbookMemory &memory = *c.m_textbook;
+    if (memory.etaFoodX != c.m_foodX || memory.etaFoodY != c.m_foodY || memory.etaBeta != c.m_beta)
+        refreshWeights(c);
+    const AntState &a = c.m_ants[static_cast<std::size_t>(ant)];
+    Choice choice;
+    double largest = 0.0;
+    for (int i = 0; i < 8; ++i) {
+        const int cx = a.x + kNeighbourDx[i];
+        const int cy = a.y + kNeighbourDy[i];
+        if (!c.insideGrid(cx, cy) || c.isObstacle(cx, cy) || c.isOnAntPath(ant, cx, cy))
+            continue;
+        if (cx == c.m_foodX && cy == c.m_foodY) {
+            nextX = cx;
+            nextY = cy;
+            return true;
+        }
+        choice.add(cx, cy, 0.0);
+        largest = std::max(largest, c.m_pheromone[cx][cy]);
+    }
+    if (choice.count == 0) {
+        nextX = nextY = -1;
+        return false;
+    }
+    const double reference = largest > 0.0 && std::isfinite(largest) ? largest : 1.0;
+    for (int i = 0; i < choice.count; ++i) {
+        choice.weight[i] = weight(c, choice.x[i], choice.y[i], reference);
+        choice.total += choice.weight[i];
+    }
+    const int chosen = pick(c, choice);
+    nextX = choice.x[chosen];
+    nextY = choice.y[chosen];
+    return true;
+}
+
+void Colony::Textbook::printTables(const Colony &c, std::ostream &out)
+{
+    out << "\n--tau, the pheromone (" << ruleTitle(c.m_tablesRule) << "):\n";
+    c.printTable(out, c.m_pheromone, 3);
+    out << "--eta = 1 / (1 + king-move distance to the food):\n";
+    c.printTable(out, c.m_heuristic, 3);
+    out << "--choice weights (tau / tau_ref)^alpha * eta^beta:\n";
+    c.printTable(out, c.m_routing, 3);
+}
