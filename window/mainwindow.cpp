@@ -263,13 +263,46 @@ void MainWindow::resetColony()
 
 void MainWindow::setDefaults()
 {
+    // The example keeps the window's rule: a rule stays for the window's life.
+    World example = World::example();
+    example.rule = colony->rule();
+    example.q0 = colony->q0();
+    example.xi = colony->xi();
+    worldFileName.clear();
+    loadWorld(example);
+}
+
+void MainWindow::openWorld(const World &world, std::optional<std::uint32_t> seed, const QString &fileName)
+{
+    worldFileName = fileName;
+    loadWorld(world, seed);
+}
+
+// Sets the colony up for the world, as "Example" does, then runs its first
+// generation.
+void MainWindow::loadWorld(const World &world, std::optional<std::uint32_t> seed)
+{
     removeGarbage();
-    const World example = World::example();
-    example.applyTo(*colony);
-    worldSize = example.size;
-    ants = example.ants;
-    view->setObstaclePath(obstacleOutline(example.obstacles, worldPixels / worldSize));
+    world.applyTo(*colony);
+    if (seed)
+        colony->seedRandom(*seed);
+    worldSize = world.size;
+    ants = world.ants;
+    view->setObstaclePath(obstacleOutline(world.obstacles, worldPixels / worldSize));
     startAfresh();
+    showTitle();
+}
+
+// "maze.txt (Ant System) — Vormis": the world's file while it is shown, and
+// a rule other than the window's own.
+void MainWindow::showTitle()
+{
+    const bool ownRule = colony->rule() == Rule::Vormis;
+    const QString rule = ownRule ? QString() : tr(ruleTitle(colony->rule()));
+    QString document = worldFileName;
+    if (!rule.isEmpty())
+        document = document.isEmpty() ? rule : tr("%1 (%2)").arg(document, rule);
+    setWindowTitle(document.isEmpty() ? tr("Vormis") : tr("%1 \u2014 Vormis").arg(document));
 }
 
 // A colony just reset: nothing found yet, one generation run at once.
@@ -387,6 +420,7 @@ void MainWindow::setValues()
 {
     removeGarbage();
     view->setObstaclePath(QPainterPath());
+    worldFileName.clear();
 
     const AntConfig *page = configDialog->parametersPage;
     worldSize = page->worldSizeSpinBox->value();
@@ -399,6 +433,7 @@ void MainWindow::setValues()
     colony->setBeta(page->betaSpinBox->value());
     colony->setRo(page->roSpinBox->value());
     resetColony();
+    showTitle();
 }
 
 void MainWindow::createActions()

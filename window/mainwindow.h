@@ -6,7 +6,9 @@
 #include <QMainWindow>
 #include <QPainterPath>
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 
 class AnimationCleanup;
 class AntWorld;
@@ -33,6 +35,11 @@ public:
     MainWindow();
     ~MainWindow() override;
 
+    // Opens the window on a prepared world at its first generation, as
+    // "Example" opens its own; a seed, when given, seeds the colony first.
+    // fileName names the world in the title until another world is loaded.
+    void openWorld(const World &world, std::optional<std::uint32_t> seed, const QString &fileName);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -53,7 +60,9 @@ private:
     void readSettings();
     void writeSettings();
     QPainterPath generationPath(const GenerationResult &result) const;
+    void loadWorld(const World &world, std::optional<std::uint32_t> seed = std::nullopt);
     void startAfresh();
+    void showTitle();
     void showStatus();
     void describeControls();
     void describeWorld();
@@ -89,6 +98,7 @@ private:
     AntWorld *view = nullptr;
     std::unique_ptr<Colony> colony;
     GenerationTracker tracker; // the shortest paths of the colony's generations
+    QString worldFileName;     // the file the world came from, while it is shown
     int bestLength = 32000;
     int generation = 0;
     int ants = 5;
