@@ -501,6 +501,19 @@ bool checkRunCount(const RunConfig &config, QString &error)
     return false;
 }
 
+// --png and --dump show the shard's last run: an empty shard has none.
+bool checkShardHasRuns(const RunConfig &config, QString &error)
+{
+    if (!config.sharded || config.shard <= config.runCount() || (config.pngPath.isEmpty() && config.dump == Dump::None))
+        return true;
+    error = QStringLiteral("--%1: shard %2/%3 has no runs to show (the sweep has %4)")
+                .arg(config.pngPath.isEmpty() ? QStringLiteral("dump") : QStringLiteral("png"))
+                .arg(config.shard)
+                .arg(config.shards)
+                .arg(config.runCount());
+    return false;
+}
+
 // The options that made the world, as given: the start of the command that
 // repeats one run of a sweep.
 QString worldOptions(const QCommandLineParser &parser)
@@ -553,7 +566,8 @@ bool readOptions(Parsing &p, QString &error)
         && applyStage(p, Stage::Obstacles, error) && checkCellsFree(p.config.world, error)
         && applyStage(p, Stage::Run, error) && checkRunCount(p.config, error)
         && applyStage(p, Stage::Outputs, error) && checkPicturesGoToFiles(p.config, error)
-        && applyStage(p, Stage::Dump, error) && rejectPositional(p.parser, error);
+        && applyStage(p, Stage::Dump, error) && checkShardHasRuns(p.config, error)
+        && rejectPositional(p.parser, error);
 }
 
 int defaultJobs()
