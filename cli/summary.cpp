@@ -151,10 +151,10 @@ QString sweepHeader(const RunConfig &config)
     if (!fixed.isEmpty())
         text += QStringLiteral("fixed: %1\n").arg(fixed.join(QStringLiteral(", ")));
     text += QStringLiteral("swept: %1\n").arg(swept.join(QStringLiteral("; ")));
-    text += QStringLiteral("%1 settings (in the order rule, alpha, beta, ro, ants, q0, xi, the last varying fastest"
-                           "%2), %3 runs of %4 generations each, seeds %5 to %6: %7 runs in all\n")
+    text += QStringLiteral("%1 settings, the later parameter varying faster%2; %3 runs of %4 generations each, "
+                           "seeds %5 to %6: %7 runs in all\n")
                 .arg(config.settings.size())
-                .arg(hasAcs(config) ? QStringLiteral("; q0 and xi for acs only") : QString())
+                .arg(hasAcs(config) ? QStringLiteral(" (q0 and xi for acs only)") : QString())
                 .arg(config.repeat)
                 .arg(config.generations)
                 .arg(config.seed)
