@@ -8,7 +8,7 @@
 namespace {
 
 constexpr int kSignificantDigits = 15; // what a double holds exactly, and gives back as typed
-constexpr int kMaxDecimals = 17;
+constexpr int kMaxDecimals = 18; // 1 at this scale still fits a long long
 
 bool isAcs(const QString &rule)
 {
@@ -71,8 +71,12 @@ std::optional<Decimal> readFraction(const QString &text, QString &why)
     const qsizetype wholeDigits = digits.size() - scale;
     if (wholeDigits > 1 || (wholeDigits == 1 && digits != QLatin1String("1")))
         return std::nullopt;
-    if (digits.size() > kSignificantDigits || scale > kMaxDecimals) {
+    if (digits.size() > kSignificantDigits) {
         why += QStringLiteral(" with at most %1 significant digits").arg(kSignificantDigits);
+        return std::nullopt;
+    }
+    if (scale > kMaxDecimals) {
+        why += QStringLiteral(" with at most %1 decimal places").arg(kMaxDecimals);
         return std::nullopt;
     }
     return Decimal{digits.toLongLong(), scale};

@@ -44,6 +44,7 @@ TEST(SweepValues, RangesAreDecimalExactAndPrintedShortest)
     EXPECT_EQ(values("1:10:3", kAlpha), QStringList({"1", "4", "7", "10"}));
     EXPECT_EQ(values("0.5,1e-1,0", kFraction), QStringList({"0.5", "0.1", "0"})) << "lists keep their order";
     EXPECT_EQ(values("007", kAlpha), QStringList({"7"}));
+    EXPECT_EQ(values("1e-18", kFraction), QStringList({"0.000000000000000001"})) << "the finest place there is";
 }
 
 TEST(SweepValues, FaultsSayWhat)
@@ -61,6 +62,7 @@ TEST(SweepValues, FaultsSayWhat)
         {"1.5", kAlpha, "expected a whole number from 0 to 100"},
         {"-0.1", kFraction, "expected a number from 0 to 1"},
         {"0.1234567890123456", kFraction, "at most 15 significant digits"},
+        {"1e-19", kFraction, "at most 18 decimal places"},
         {"1,x", kAlpha, "expected a whole number from 0 to 100 in the list, not x"},
     };
     for (const auto &[text, kind, expected] : cases) {
