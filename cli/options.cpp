@@ -368,7 +368,7 @@ const std::vector<OptionSpec> &optionTable()
                         "error)."),
          Stage::Outputs, applyCsv},
         {"png", "FILE", QStringLiteral("Picture of the last run's final world, 610x610."), Stage::Outputs, applyPng},
-        {"chart", "FILE", QStringLiteral("Chart of the path lengths per generation, 900x500 PNG."), Stage::Outputs,
+        {"chart", "FILE", QStringLiteral("Chart of the path lengths per generation, or of a sweep's settings; 900x500 PNG."), Stage::Outputs,
          applyChart},
         {"summary-csv", "FILE",
          QStringLiteral("One line per setting: its parameters and the statistics of its runs."), Stage::Outputs,

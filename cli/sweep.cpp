@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QRegularExpression>
+#include <QSet>
 
 #include <optional>
 
@@ -95,16 +96,15 @@ std::optional<long long> readWhole(const QString &text, const ValueKind &kind)
     return value;
 }
 
-// One value of the kind, as its shortest text; empty when it is no such value.
-QString readOne(const QString &text, const ValueKind &kind, QString &why)
+// One value of the kind in whole units of its decimal place; none (why
+// set) when the text is no such value.
+std::optional<Decimal> readValue(const QString &text, const ValueKind &kind, QString &why)
 {
-    if (kind.whole) {
-        why = QStringLiteral("expected ") + kind.expected();
-        const std::optional<long long> value = readWhole(text, kind);
-        return value ? QString::number(*value) : QString();
-    }
-    const std::optional<Decimal> value = readFraction(text, why);
-    return value ? decimalText(*value) : QString();
+    if (!kind.whole)
+        return readFraction(text, why);
+    why = QStringLiteral("expected ") + kind.expected();
+    const std::optional<long long> value = readWhole(text, kind);
+    return value ? std::optional<Decimal>(Decimal{*value, 0}) : std::nullopt;
 }
 
 // The three numbers of FROM:TO:STEP in whole units of their finest place.
@@ -113,18 +113,16 @@ bool readRangeUnits(const QStringList &parts, const ValueKind &kind, Decimal (&o
     const char *names[] = {"FROM", "TO", "STEP"};
     int scale = 0;
     for (int i = 0; i < 3; ++i) {
-        QString fault;
         ValueKind partKind = kind;
-        if (i == 2 && kind.whole) { // a step need not be a value itself
-            partKind.low = 0;
-            partKind.high = kind.high;
-        }
-        const QString text = readOne(parts[i], partKind, fault);
-        if (text.isEmpty()) {
+        if (i == 2 && kind.whole)
+            partKind.low = 0; // a step need not be a value itself; 0 is reported below
+        QString fault;
+        const std::optional<Decimal> value = readValue(parts[i], partKind, fault);
+        if (!value) {
             why = QStringLiteral("%1 %2: %3").arg(QLatin1String(names[i]), parts[i], fault);
             return false;
         }
-        out[i] = kind.whole ? Decimal{text.toLongLong(), 0} : *readFraction(text, fault);
+        out[i] = *value;
         scale = std::max(scale, out[i].scale);
     }
     for (Decimal &d : out) {
@@ -165,11 +163,13 @@ bool readRange(const QString &text, const ValueKind &kind, QStringList &values, 
 
 bool rejectRepeatedValues(const QStringList &values, QString &why)
 {
-    for (qsizetype i = 1; i < values.size(); ++i) {
-        if (values.indexOf(values[i]) < i) {
-            why = QStringLiteral("%1 is given twice").arg(values[i]);
+    QSet<QString> seen;
+    for (const QString &value : values) {
+        if (seen.contains(value)) {
+            why = QStringLiteral("%1 is given twice").arg(value);
             return false;
         }
+        seen.insert(value);
     }
     return true;
 }
@@ -197,8 +197,8 @@ bool readValues(const QString &text, const ValueKind &kind, QStringList &values,
     const QStringList items = text.split(QLatin1Char(','));
     for (const QString &item : items) {
         QString fault;
-        const QString value = readOne(item, kind, fault);
-        if (value.isEmpty()) {
+        const std::optional<Decimal> value = readValue(item, kind, fault);
+        if (!value) {
             if (items.size() == 1)
                 why = fault;
             else if (item.isEmpty())
@@ -207,7 +207,7 @@ bool readValues(const QString &text, const ValueKind &kind, QStringList &values,
                 why = QStringLiteral("%1 in the list, not %2").arg(fault, item);
             return false;
         }
-        values.push_back(value);
+        values.push_back(decimalText(*value));
     }
     return rejectRepeatedValues(values, why);
 }
