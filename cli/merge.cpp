@@ -190,7 +190,10 @@ bool readRunEnd(const QByteArray &line, RunReading &reading, int generations, QS
 {
     const QList<QByteArray> words = line.split(' ');
     if (reading.generation != generations) {
-        why = QStringLiteral("run %1 stops after %2 of %3 generations").arg(reading.run).arg(reading.generation).arg(generations);
+        why = QStringLiteral("run %1 stops after %2 of %3 generations")
+                  .arg(reading.run)
+                  .arg(reading.generation)
+                  .arg(generations);
         return false;
     }
     if (words.size() != 5 || words[0] != "#run" || wholeNumber(words[1]) != reading.run || words[2] != "late"
@@ -247,7 +250,8 @@ bool readFileRuns(ShardSet &set, int file, const ShardRunHandler &onRun, QString
         if (line.startsWith(kRunPrefix) && reading.run > 0) {
             if (!readRunEnd(line, reading, set.config.generations, why))
                 break;
-            set.runs[static_cast<std::size_t>(reading.run - 1)] = {file, reading.offset, reader.offset() - reading.offset};
+            const qint64 length = reader.offset() - reading.offset;
+            set.runs[static_cast<std::size_t>(reading.run - 1)] = {file, reading.offset, length};
             onRun(reading.result, reading.bestSoFar, reading.generationBest);
             previous = reading.run;
             reading.run = 0;

@@ -360,7 +360,8 @@ constexpr double kLegendRowHeight = 20;
 
 int legendWidth(const QFontMetrics &metrics, const LegendEntry &entry)
 {
-    return (entry.mark == LegendEntry::None ? 0 : kLegendMarkWidth + kLegendGap) + metrics.horizontalAdvance(entry.text);
+    const int mark = entry.mark == LegendEntry::None ? 0 : kLegendMarkWidth + kLegendGap;
+    return mark + metrics.horizontalAdvance(entry.text);
 }
 
 // The entries in rows no wider than width.

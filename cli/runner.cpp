@@ -413,9 +413,12 @@ void Session::runAll()
     const long long total = m_config.runCount();
     const long long count = total >= m_config.shard ? (total - m_config.shard) / m_config.shards + 1 : 0;
     m_lastRunNumber = m_config.shard + (count - 1) * m_config.shards;
-    const auto runOf = [this](std::size_t piece) { return m_config.shard + static_cast<long long>(piece) * m_config.shards; };
+    const auto runOf = [this](std::size_t piece) {
+        return m_config.shard + static_cast<long long>(piece) * m_config.shards;
+    };
     Progress progress(count, count * m_config.generations);
-    RunPool<RunOutcome> pool(static_cast<std::size_t>(count), m_config.jobs, 2 * static_cast<std::size_t>(m_config.jobs),
+    const auto window = 2 * static_cast<std::size_t>(m_config.jobs); // runs under way or waiting
+    RunPool<RunOutcome> pool(static_cast<std::size_t>(count), m_config.jobs, window,
                              [&](std::size_t piece, const RunPool<RunOutcome>::Emit &handOver) {
                                  return runOne(runOf(piece), handOver);
                              });
@@ -465,7 +468,8 @@ QString Session::summary() const
 void Session::write(OutputFile *output, const QByteArray &bytes)
 {
     if (bytes.isEmpty())
-        m_unencoded.push_back(output->option() + QLatin1Char(' ') + output->path() + QStringLiteral(": cannot encode the picture"));
+        m_unencoded.push_back(output->option() + QLatin1Char(' ') + output->path()
+                              + QStringLiteral(": cannot encode the picture"));
     else
         output->write(bytes);
 }

@@ -206,7 +206,8 @@ QString settingTable(const RunConfig &config, int optimum, const std::vector<std
         if (isSwept(config, p))
             header << QString::fromLatin1(parameterName(static_cast<Parameter>(p)));
     header << QStringLiteral("runs") << QStringLiteral("paths") << QStringLiteral("mean") << QStringLiteral("sd")
-           << QStringLiteral("min") << QStringLiteral("max") << QStringLiteral("ci95-low") << QStringLiteral("ci95-high")
+           << QStringLiteral("min") << QStringLiteral("max") << QStringLiteral("ci95-low")
+           << QStringLiteral("ci95-high")
            << QStringLiteral("gap") << QStringLiteral("optimal") << QStringLiteral("gen-mean")
            << QStringLiteral("gen-median") << QStringLiteral("late-mean");
     rows.push_back(header);
@@ -301,8 +302,9 @@ QString repeatCommand(const RunConfig &config, long long run)
         if (config.parameterGiven[static_cast<std::size_t>(p)] && !value.isEmpty())
             arguments << QStringLiteral("--") + QLatin1String(parameterName(static_cast<Parameter>(p))) << value;
     }
-    arguments << QStringLiteral("--seed") << QString::number(config.seed + static_cast<std::uint32_t>((run - 1) % repeat))
-              << QStringLiteral("--generations") << QString::number(config.generations);
+    const std::uint32_t seed = config.seed + static_cast<std::uint32_t>((run - 1) % repeat);
+    arguments << QStringLiteral("--seed") << QString::number(seed) << QStringLiteral("--generations")
+              << QString::number(config.generations);
     QStringList command{QStringLiteral("vormis-run")};
     if (!config.worldOptions.isEmpty())
         command << config.worldOptions;

@@ -158,7 +158,8 @@ TEST(Options, FaultsNameTheOptionTheValueAndWhatIsAccepted)
         {{"--rule", "as,mmas", "--xi", "0.2"}, "--xi 0.2: only used with --rule acs"},
         {{"--rule", "acs", "--q0", "1.5"}, "--q0 1.5: expected a number from 0 to 1"},
         {{"--shard", "1/2"}, "--shard 1/2: needs --seed"},
-        {{"--ants", "3,9", "--dump", "map", "--ant", "3"}, "--ant 3: expected a whole number from 0 to 2 (the smallest "},
+        {{"--ants", "3,9", "--dump", "map", "--ant", "3"},
+         "--ant 3: expected a whole number from 0 to 2 (the smallest"},
         {{"--merge", "a.csv", "--seed", "1"}, "--seed: not with --merge"},
     };
     for (const auto &[arguments, expected] : cases) {

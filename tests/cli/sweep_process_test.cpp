@@ -125,8 +125,8 @@ TEST(Sweep, ASettingIsItsPlainRun)
     const QByteArray command = sweep.out.mid(at + marker.size(), sweep.out.indexOf('\n', at) - at - marker.size());
     EXPECT_EQ(command, "--example --alpha 1 --ro 0.3 --seed 9 --generations 60");
 
-    const Ran plain = run(QString::fromLatin1(command).split(' ') + QStringList{"--csv", "plain.csv", "--png", "plain.png"},
-                          dir.path());
+    const QStringList outputs{"--csv", "plain.csv", "--png", "plain.png"};
+    const Ran plain = run(QString::fromLatin1(command).split(' ') + outputs, dir.path());
     ASSERT_EQ(plain.status, 0) << plain.err.toStdString();
     const QList<QByteArray> rows = rowsWithoutRun(contents(dir.filePath("sweep.csv")), "18");
     EXPECT_EQ(rows.size(), 60);
