@@ -455,8 +455,13 @@ struct SweepFrame
 std::vector<LegendEntry> sweepLegend(const ParameterChartData &data)
 {
     std::vector<LegendEntry> legend;
+    constexpr std::size_t kNamedLines = 16; // more would crowd out the plot
     if (data.lines.size() == 1) {
         legend.push_back({LegendEntry::Interval, lineColour(0), QStringLiteral("mean best length, 95% interval")});
+    } else if (data.lines.size() > kNamedLines) {
+        legend.push_back({LegendEntry::Interval, lineColour(0),
+                          QStringLiteral("%1 lines, one for each value of the other parameters (colours repeat)")
+                              .arg(data.lines.size())});
     } else {
         for (std::size_t i = 0; i < data.lines.size(); ++i)
             legend.push_back({LegendEntry::Interval, lineColour(i), data.lines[i].label});

@@ -245,11 +245,16 @@ ParameterChartData parameterChart(const RunConfig &config, int optimum,
     std::map<QString, std::size_t> lineOf;
     for (std::size_t i = 0; i < config.settings.size(); ++i) {
         const Setting &setting = config.settings[i];
-        QStringList label;
-        for (std::size_t k = 1; k < swept.size(); ++k)
-            if (!setting[swept[k]].isEmpty())
-                label << QLatin1String(parameterName(static_cast<Parameter>(swept[k]))) + QLatin1Char(' ')
-                             + setting[swept[k]];
+        QStringList label, unused; // q0 and xi mean nothing to rules other than acs
+        for (std::size_t k = 1; k < swept.size(); ++k) {
+            const QString name = QLatin1String(parameterName(static_cast<Parameter>(swept[k])));
+            if (setting[swept[k]].isEmpty())
+                unused << name;
+            else
+                label << name + QLatin1Char(' ') + setting[swept[k]];
+        }
+        if (!unused.isEmpty())
+            label << unused.join(QStringLiteral(", ")) + QStringLiteral(" unused");
         const auto [line, added] = lineOf.emplace(label.join(QStringLiteral(", ")), data.lines.size());
         if (added)
             data.lines.push_back({line->first, std::vector<ParameterChartData::Point>(data.values.size())});
