@@ -3,8 +3,7 @@
 #include "colony.h"
 #include "options.h"
 
-#include <QLocale>
-
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -25,18 +24,12 @@ void appendNumber(std::string &out, long long value)
         out += digits[--count];
 }
 
-QString cellText(Cell cell)
-{
-    return QStringLiteral("%1,%2").arg(cell.x).arg(cell.y);
-}
-
-// Right-aligns text in a column of the given width.
-QString column(const QString &text, int width)
-{
-    return text.rightJustified(width, QLatin1Char(' '));
-}
-
 } // namespace
+
+int lateGenerations(int generations)
+{
+    return std::max(1, generations / 10);
+}
 
 RunResult runExperiment(Colony &colony, const World &world, int run, std::uint32_t seed, int generations,
                         const std::function<void(const GenerationRow &)> &onRow)
@@ -47,22 +40,29 @@ RunResult runExperiment(Colony &colony, const World &world, int run, std::uint32
     GenerationRow row;
     row.run = run;
     row.seed = seed;
+    const int lateFrom = generations - lateGenerations(generations) + 1;
+    long long lateLengthSum = 0;
+    long long lateArrivals = 0;
     for (int g = 0; g < generations; ++g) {
         colony.runGeneration();
         row.generation = tracker.observe(colony);
         row.best = tracker.best();
+        if (row.generation.generation >= lateFrom) {
+            lateLengthSum += row.generation.lengthSum;
+            lateArrivals += row.generation.antsAtFood;
+        }
         if (onRow)
             onRow(row);
     }
-    return {run, seed, tracker.best(), tracker.bestGeneration(), tracker.bestPath()};
+    return {run, seed, tracker.best(), tracker.bestGeneration(), tracker.bestPath(), lateLengthSum, lateArrivals};
 }
 
 std::string csvHeader()
 {
-    return "run,seed,generation,arrivals,ants_at_food,shortest,best,mean_length\n";
+    return "run,seed,generation,arrivals,ants_at_food,shortest,best,mean_length,rule,alpha,beta,ro,ants,q0,xi\n";
 }
 
-void appendCsvRow(std::string &out, const GenerationRow &row)
+void appendCsvRow(std::string &out, const GenerationRow &row, const std::string &settingColumns)
 {
     appendNumber(out, row.run);
     out += ',';
@@ -82,22 +82,54 @@ void appendCsvRow(std::string &out, const GenerationRow &row)
         appendNumber(out, row.best);
     out += ',';
     if (g.antsAtFood > 0)
-        out += hundredths(g.lengthSum, g.antsAtFood).toStdString();
+        appendHundredths(out, g.lengthSum, g.antsAtFood);
+    out += settingColumns;
     out += '\n';
+}
+
+void appendHundredths(std::string &out, long long numerator, long long denominator)
+{
+    if (denominator <= 0 || numerator < 0) {
+        out += '-';
+        return;
+    }
+    // round(100 * n / d) with halves going up, in whole numbers throughout.
+    const long long scaled = (200 * numerator + denominator) / (2 * denominator);
+    appendNumber(out, scaled / 100);
+    out += '.';
+    out += static_cast<char>('0' + scaled % 100 / 10);
+    out += static_cast<char>('0' + scaled % 10);
 }
 
 QString hundredths(long long numerator, long long denominator)
 {
-    if (denominator <= 0 || numerator < 0)
-        return QStringLiteral("-");
-    // round(100 * n / d) with halves going up, in whole numbers throughout.
-    const long long scaled = (200 * numerator + denominator) / (2 * denominator);
     std::string text;
-    appendNumber(text, scaled / 100);
-    text += '.';
-    text += static_cast<char>('0' + scaled % 100 / 10);
-    text += static_cast<char>('0' + scaled % 10);
+    appendHundredths(text, numerator, denominator);
     return QString::fromStdString(text);
+}
+
+QString twoDecimals(double value)
+{
+    const QString text = QString::number(value, 'f', 2);
+    return text == QLatin1String("-0.00") ? QStringLiteral("0.00") : text;
+}
+
+double studentT975(int df)
+{
+    // Below 11 degrees of freedom from a table; above, Hill's expansion
+    // around the normal quantile, within 0.00005 from 7 on.
+    static const double table[] = {12.706205, 4.302653, 3.182446, 2.776445, 2.570582,
+                                   2.446912,  2.364624, 2.306004, 2.262157, 2.228139};
+    if (df < 1)
+        return 0.0;
+    if (df <= 10)
+        return table[df - 1];
+    const double z = 1.959963984540054;
+    const double n = df;
+    const double z3 = z * z * z, z5 = z3 * z * z, z7 = z5 * z * z, z9 = z7 * z * z;
+    return z + (z3 + z) / (4 * n) + (5 * z5 + 16 * z3 + 3 * z) / (96 * n * n)
+         + (3 * z7 + 19 * z5 + 17 * z3 - 15 * z) / (384 * n * n * n)
+         + (79 * z9 + 776 * z7 + 1482 * z5 - 1920 * z3 - 945 * z) / (92160 * n * n * n * n);
 }
 
 void Tally::add(long long value)
@@ -112,83 +144,84 @@ QString Tally::mean() const
     return count > 0 ? hundredths(sum, count) : QStringLiteral("-");
 }
 
+double Tally::deviation() const
+{
+    if (count < 2)
+        return 0.0;
+    // n * sum(x^2) - (sum x)^2 is exact; the one rounding is the square root.
+    const long long n = count;
+    const long long spread = n * squares - sum * sum;
+    return std::sqrt(static_cast<double>(spread) / static_cast<double>(n * (n - 1)));
+}
+
 QString Tally::standardDeviation() const
 {
     if (count < 2)
         return QStringLiteral("-");
-    // n * sum(x^2) - (sum x)^2 is exact; the one rounding is the square root.
-    const long long n = count;
-    const long long spread = n * squares - sum * sum;
-    const double deviation = std::sqrt(static_cast<double>(spread) / static_cast<double>(n * (n - 1)));
-    return hundredths(std::llround(deviation * 100.0), 100);
+    return hundredths(std::llround(deviation() * 100.0), 100);
 }
+
+QString AcrossRuns::intervalLow() const
+{
+    if (best.count < 2)
+        return QStringLiteral("-");
+    const double half = studentT975(best.count - 1) * best.deviation() / std::sqrt(static_cast<double>(best.count));
+    return twoDecimals(static_cast<double>(best.sum) / best.count - half);
+}
+
+QString AcrossRuns::intervalHigh() const
+{
+    if (best.count < 2)
+        return QStringLiteral("-");
+    const double half = studentT975(best.count - 1) * best.deviation() / std::sqrt(static_cast<double>(best.count));
+    return twoDecimals(static_cast<double>(best.sum) / best.count + half);
+}
+
+QString AcrossRuns::gap(int optimum) const
+{
+    if (optimum <= 0 || best.count == 0)
+        return QStringLiteral("-");
+    return hundredths(best.sum - static_cast<long long>(optimum) * best.count, best.count);
+}
+
+QString AcrossRuns::lateMeanLength() const
+{
+    return lateArrivals > 0 ? hundredths(lateLengthSum, lateArrivals) : QStringLiteral("-");
+}
+
+namespace {
+
+QString median(std::vector<int> values)
+{
+    if (values.empty())
+        return QStringLiteral("-");
+    std::sort(values.begin(), values.end());
+    const std::size_t half = values.size() / 2;
+    if (values.size() % 2 == 1)
+        return hundredths(values[half], 1);
+    return hundredths(static_cast<long long>(values[half - 1]) + values[half], 2);
+}
+
+} // namespace
 
 AcrossRuns summarise(const std::vector<RunResult> &results, int optimum)
 {
     AcrossRuns across;
     across.runs = static_cast<int>(results.size());
+    std::vector<int> optimumGenerations;
     for (const RunResult &result : results) {
+        across.lateLengthSum += result.lateLengthSum;
+        across.lateArrivals += result.lateArrivals;
         if (result.best <= 0)
             continue;
         across.best.add(result.best);
-        if (optimum > 0 && result.best == optimum)
+        across.minBest = across.minBest == 0 ? result.best : std::min(across.minBest, result.best);
+        across.maxBest = std::max(across.maxBest, result.best);
+        if (optimum > 0 && result.best == optimum) {
             across.optimumGeneration.add(result.bestGeneration);
-    }
-    return across;
-}
-
-QString summaryText(const RunConfig &config, int optimum, const std::vector<RunResult> &results)
-{
-    const World &world = config.world;
-    QString text;
-    text += QStringLiteral("world: %1x%1, %2 ants, home %3, food %4, %5 obstacles, alpha %6, beta %7, ro %8\n")
-                .arg(world.size)
-                .arg(world.ants)
-                .arg(cellText(world.home), cellText(world.food))
-                .arg(world.obstacles.size())
-                .arg(world.alpha)
-                .arg(world.beta)
-                .arg(QString::number(world.ro, 'g', QLocale::FloatingPointShortest));
-    text += QStringLiteral("%1 %2 of %3 generations, %4 %5\n")
-                .arg(config.repeat)
-                .arg(config.repeat > 1 ? QStringLiteral("runs") : QStringLiteral("run"))
-                .arg(config.generations)
-                .arg(config.repeat > 1 ? QStringLiteral("seeds from") : QStringLiteral("seed"))
-                .arg(config.seed);
-    if (!config.seedGiven)
-        text += QStringLiteral("seed taken from the clock: repeat this with --seed %1\n").arg(config.seed);
-    if (optimum > 0)
-        text += QStringLiteral("shortest possible path: %1 cells\n").arg(optimum);
-    else
-        text += QStringLiteral("shortest possible path: none, the food cannot be reached from home\n");
-
-    text += QStringLiteral("\n run        seed  best  generation   gap\n");
-    for (const RunResult &result : results) {
-        const bool found = result.best > 0;
-        text += column(QString::number(result.run), 4);
-        text += column(QString::number(result.seed), 12);
-        text += column(found ? QString::number(result.best) : QStringLiteral("none"), 6);
-        text += column(found ? QString::number(result.bestGeneration) : QStringLiteral("-"), 12);
-        text += column(found && optimum > 0 ? QString::number(result.best - optimum) : QStringLiteral("-"), 6);
-        text += QLatin1Char('\n');
-    }
-    text += QStringLiteral("(best: the run's shortest path in cells; generation: where it was first found; "
-                           "gap: best minus the shortest possible)\n");
-
-    if (results.size() > 1) {
-        const AcrossRuns across = summarise(results, optimum);
-        text += QStringLiteral("\nover %1 runs (standard deviations are sample ones, n - 1):\n").arg(across.runs);
-        text += QStringLiteral("  best length: mean %1, standard deviation %2 (%3 of %4 runs found a path)\n")
-                    .arg(across.best.mean(), across.best.standardDeviation())
-                    .arg(across.best.count)
-                    .arg(across.runs);
-        if (optimum > 0) {
-            text += QStringLiteral("  runs that reached the shortest possible path: %1 of %2\n")
-                        .arg(across.optimumGeneration.count)
-                        .arg(across.runs);
-            text += QStringLiteral("  generation it was first reached: mean %1, standard deviation %2\n")
-                        .arg(across.optimumGeneration.mean(), across.optimumGeneration.standardDeviation());
+            optimumGenerations.push_back(result.bestGeneration);
         }
     }
-    return text;
+    across.medianOptimumGeneration = median(optimumGenerations);
+    return across;
 }

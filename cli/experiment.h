@@ -30,17 +30,27 @@ struct RunResult
     int best = 0;           // 0 when no ant ever reached the food
     int bestGeneration = 0; // the generation best was first reached
     std::vector<Cell> bestPath;
+    // Over the late generations (lateGenerations): the path lengths and the
+    // number of the ants that reached the food.
+    long long lateLengthSum = 0;
+    long long lateArrivals = 0;
 };
+
+// The last tenth of the generations, at least one: where the colony shows
+// what it has converged to.
+int lateGenerations(int generations);
 
 // Sets the colony up afresh for the world with the seed, runs the
 // generations, and calls onRow (if set) after each.
 RunResult runExperiment(Colony &colony, const World &world, int run, std::uint32_t seed, int generations,
                         const std::function<void(const GenerationRow &)> &onRow = {});
 
-// The CSV: a header line, then one line per row.  Numbers are written
-// digit by digit, so the text never depends on the locale or platform.
+// The CSV: a header line, then one line per row.  Its first eight columns
+// are the row's measurements, then the setting's columns (settingColumns in
+// sweep.h).  Numbers are written digit by digit, so the text never depends on
+// the locale or platform.
 std::string csvHeader();
-void appendCsvRow(std::string &out, const GenerationRow &row);
+void appendCsvRow(std::string &out, const GenerationRow &row, const std::string &settingColumns);
 
 // Count, sum and sum of squares of whole numbers, kept exactly; mean and
 // sample standard deviation (n - 1) with two decimals.  The option limits
@@ -54,22 +64,54 @@ struct Tally
     void add(long long value);
     QString mean() const;             // "-" without values
     QString standardDeviation() const; // "-" with fewer than two values
+    double deviation() const;          // the same as a number; 0 with fewer than two
 };
 
 // A non-negative fraction with two decimals, rounded half up: "10.33".
 QString hundredths(long long numerator, long long denominator);
+void appendHundredths(std::string &out, long long numerator, long long denominator);
+// A number with two decimals, "-0.00" written as "0.00".
+QString twoDecimals(double value);
 
+// The 0.975 quantile of Student's t distribution with df degrees of freedom
+// (df >= 1): the factor of a 95% confidence interval of a mean.
+double studentT975(int df);
+
+// What the runs of one setting came to.
 struct AcrossRuns
 {
     int runs = 0;
     Tally best;              // over the runs that found a path
     Tally optimumGeneration; // over the runs that reached the optimum
+    int minBest = 0;         // 0 when no run found a path
+    int maxBest = 0;
+    QString medianOptimumGeneration = QStringLiteral("-");
+    long long lateLengthSum = 0; // pooled over the runs
+    long long lateArrivals = 0;
+
+    // The 95% confidence interval of the mean best length, with Student's t:
+    // mean +- t(n - 1) * sd / sqrt(n).  "-" with fewer than two values.
+    QString intervalLow() const;
+    QString intervalHigh() const;
+    QString gap(int optimum) const; // mean best minus the optimum; "-" without either
+    QString lateMeanLength() const; // "-" when no ant arrived late
 };
 
 // optimum is shortestPathCells of the world (0: unreachable).
 AcrossRuns summarise(const std::vector<RunResult> &results, int optimum);
 
-// The text printed after the runs.
+// The summaries (summary.cpp).
+
+// The text printed after the runs of one setting.
 QString summaryText(const RunConfig &config, int optimum, const std::vector<RunResult> &results);
+// The text printed after the runs of a sweep: one line per setting.
+// results[i] are the runs of config.settings[i].
+QString sweepSummaryText(const RunConfig &config, int optimum, const std::vector<std::vector<RunResult>> &results);
+// --summary-csv: a header and one line per setting.
+std::string summaryCsv(const RunConfig &config, int optimum, const std::vector<std::vector<RunResult>> &results);
+// The command line that repeats one run of the sweep alone, quoted for a
+// shell: the options that made the world, the setting's values, its seed and
+// the generations.
+QString repeatCommand(const RunConfig &config, long long run);
 
 #endif

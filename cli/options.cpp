@@ -4,9 +4,10 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QRegularExpression>
 
+#include <algorithm>
 #include <optional>
+#include <thread>
 
 namespace {
 
@@ -20,7 +21,9 @@ struct Parsing
 
 // When an option is applied: the world's source first, then the options that
 // change its parameters, then the obstacles, then the run and its outputs.
-enum class Stage { Source, World, Obstacles, Run, Outputs, Dump };
+// A rule's own parameters follow the rule.  --merge takes no stage: it
+// allows only the outputs and --jobs.
+enum class Stage { Source, World, RuleParameters, Obstacles, Run, Outputs, Dump, Merge };
 
 using Apply = bool (*)(Parsing &, const QString &value, QString &error);
 
@@ -70,17 +73,6 @@ bool readWholeNumber(const QString &option, const QString &text, long long low, 
         return reject(error, option, text, expected);
     }
     out = static_cast<Number>(*value);
-    return true;
-}
-
-bool readFraction(const QString &option, const QString &text, double low, double high, double &out, QString &error)
-{
-    static const QRegularExpression decimal(QStringLiteral("^([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][-+]?[0-9]+)?$"));
-    bool ok = false;
-    const double value = decimal.match(text).hasMatch() ? text.toDouble(&ok) : 0.0;
-    if (!ok || !(value >= low && value <= high))
-        return reject(error, option, text, QStringLiteral("expected a number from %1 to %2").arg(low).arg(high));
-    out = value;
     return true;
 }
 
@@ -142,9 +134,26 @@ bool applySize(Parsing &p, const QString &value, QString &error)
     return true;
 }
 
+// A parameter's value, list or range: the world takes the first value (a
+// plain run's only one), the sweep all of them.
+bool readParameter(Parsing &p, Parameter parameter, const ValueKind &kind, const QString &value, QString &error)
+{
+    const auto index = static_cast<std::size_t>(parameter);
+    const QString option = QString::fromLatin1(parameterName(parameter));
+    QStringList values;
+    QString why;
+    const bool ok = parameter == Parameter::Rule ? readRules(value, values, why) : readValues(value, kind, values, why);
+    if (!ok)
+        return reject(error, option, value, why);
+    p.config.parameters[index] = values;
+    p.config.parameterGiven[index] = true;
+    setParameter(p.config.world, parameter, values.front());
+    return true;
+}
+
 bool applyAnts(Parsing &p, const QString &value, QString &error)
 {
-    return readWholeNumber(QStringLiteral("ants"), value, 1, 1000, p.config.world.ants, error);
+    return readParameter(p, Parameter::Ants, {true, 1, 1000}, value, error);
 }
 
 bool applyHome(Parsing &p, const QString &value, QString &error)
@@ -159,17 +168,42 @@ bool applyFood(Parsing &p, const QString &value, QString &error)
 
 bool applyAlpha(Parsing &p, const QString &value, QString &error)
 {
-    return readWholeNumber(QStringLiteral("alpha"), value, 0, 100, p.config.world.alpha, error);
+    return readParameter(p, Parameter::Alpha, {true, 0, 100}, value, error);
 }
 
 bool applyBeta(Parsing &p, const QString &value, QString &error)
 {
-    return readWholeNumber(QStringLiteral("beta"), value, 0, 100, p.config.world.beta, error);
+    return readParameter(p, Parameter::Beta, {true, 0, 100}, value, error);
 }
 
 bool applyRo(Parsing &p, const QString &value, QString &error)
 {
-    return readFraction(QStringLiteral("ro"), value, 0.0, 1.0, p.config.world.ro, error);
+    return readParameter(p, Parameter::Ro, {false, 0, 1}, value, error);
+}
+
+bool applyRule(Parsing &p, const QString &value, QString &error)
+{
+    return readParameter(p, Parameter::Rule, {}, value, error);
+}
+
+// q0 and xi mean something only to Ant Colony System.
+bool readAcsParameter(Parsing &p, Parameter parameter, const QString &value, QString &error)
+{
+    const QString acs = QString::fromLatin1(ruleName(Rule::AntColonySystem));
+    if (!p.config.parameters[static_cast<std::size_t>(Parameter::Rule)].contains(acs))
+        return reject(error, QString::fromLatin1(parameterName(parameter)), value,
+                      QStringLiteral("only used with --rule acs"));
+    return readParameter(p, parameter, {false, 0, 1}, value, error);
+}
+
+bool applyQ0(Parsing &p, const QString &value, QString &error)
+{
+    return readAcsParameter(p, Parameter::Q0, value, error);
+}
+
+bool applyXi(Parsing &p, const QString &value, QString &error)
+{
+    return readAcsParameter(p, Parameter::Xi, value, error);
 }
 
 bool applyObstacle(Parsing &p, const QString &value, QString &error)
@@ -202,6 +236,28 @@ bool applyRepeat(Parsing &p, const QString &value, QString &error)
     return readWholeNumber(QStringLiteral("repeat"), value, 1, kMaxRepeat, p.config.repeat, error);
 }
 
+bool applyJobs(Parsing &p, const QString &value, QString &error)
+{
+    return readWholeNumber(QStringLiteral("jobs"), value, 1, kMaxJobs, p.config.jobs, error);
+}
+
+bool applyShard(Parsing &p, const QString &value, QString &error)
+{
+    const QStringList parts = value.split(QLatin1Char('/'));
+    const std::optional<long long> shard = parts.size() == 2 ? wholeNumber(parts[0]) : std::nullopt;
+    const std::optional<long long> shards = parts.size() == 2 ? wholeNumber(parts[1]) : std::nullopt;
+    if (!shard || !shards || *shards < 1 || *shards > kMaxRuns || *shard < 1 || *shard > *shards)
+        return reject(error, QStringLiteral("shard"), value,
+                      QStringLiteral("expected K/N with 1 <= K <= N <= %1").arg(kMaxRuns));
+    if (!p.config.seedGiven)
+        return reject(error, QStringLiteral("shard"), value,
+                      QStringLiteral("needs --seed, so that every shard runs the same seeds"));
+    p.config.shard = static_cast<int>(*shard);
+    p.config.shards = static_cast<int>(*shards);
+    p.config.sharded = true;
+    return true;
+}
+
 bool readOutputPath(const QString &option, const QString &value, QString &path, QString &error)
 {
     if (value.isEmpty())
@@ -225,6 +281,11 @@ bool applyChart(Parsing &p, const QString &value, QString &error)
     return readOutputPath(QStringLiteral("chart"), value, p.config.chartPath, error);
 }
 
+bool applySummaryCsv(Parsing &p, const QString &value, QString &error)
+{
+    return readOutputPath(QStringLiteral("summary-csv"), value, p.config.summaryCsvPath, error);
+}
+
 bool applyDump(Parsing &p, const QString &kind, QString &error)
 {
     if (kind == QLatin1String("tables"))
@@ -245,9 +306,13 @@ bool applyDumpAnt(Parsing &p, const QString &value, QString &error)
     const RunConfig &config = p.config;
     if (config.dump != Dump::Map && config.dump != Dump::Path)
         return reject(error, QStringLiteral("ant"), value, QStringLiteral("only used with --dump map or path"));
-    const int ants = config.world.ants;
-    return readWholeNumber(QStringLiteral("ant"), value, 0, ants - 1, p.config.dumpAnt, error,
-                           QStringLiteral("the colony has %1 ants").arg(ants));
+    int ants = 1000;
+    for (const QString &value : config.parameters[static_cast<std::size_t>(Parameter::Ants)])
+        ants = std::min(ants, value.toInt());
+    const QString note = config.parameters[static_cast<std::size_t>(Parameter::Ants)].size() > 1
+                             ? QStringLiteral("the smallest colony has %1 ants")
+                             : QStringLiteral("the colony has %1 ants");
+    return readWholeNumber(QStringLiteral("ant"), value, 0, ants - 1, p.config.dumpAnt, error, note.arg(ants));
 }
 
 // Every option, in the order --help lists them.
@@ -262,6 +327,14 @@ const std::vector<OptionSpec> &optionTable()
         {"beta", "B", QStringLiteral("Weight of the heuristic, 0 to 100 (default 1)."), Stage::World, applyBeta},
         {"ro", "R", QStringLiteral("Pheromone evaporation per generation, 0 to 1 (default 0.1)."), Stage::World,
          applyRo},
+        {"rule", "NAME",
+         QStringLiteral("How the ants choose and the pheromone changes: vormis (the window's, default), as (Ant "
+                        "System), acs (Ant Colony System) or mmas (MAX-MIN Ant System)."),
+         Stage::World, applyRule},
+        {"q0", "Q", QStringLiteral("Ant Colony System: chance of taking the best cell outright, 0 to 1 (default 0.9)."),
+         Stage::RuleParameters, applyQ0},
+        {"xi", "X", QStringLiteral("Ant Colony System: weight of the local pheromone update, 0 to 1 (default 0.1)."),
+         Stage::RuleParameters, applyXi},
         {"obstacle", "X,Y", QStringLiteral("An obstacle cell; repeatable."), Stage::Obstacles, applyObstacle},
         {"example", nullptr,
          QStringLiteral("The example world: 8x8, 4 ants, three walls, alpha 0, beta 2, ro 0.2."), Stage::Source,
@@ -277,13 +350,30 @@ const std::vector<OptionSpec> &optionTable()
         {"repeat", "R",
          QStringLiteral("Runs, each from a fresh colony, with seeds S, S+1, ...; 1 to %1 (default 1).").arg(kMaxRepeat),
          Stage::Run, applyRepeat},
+        {"jobs", "N",
+         QStringLiteral("Runs at a time, in threads, 1 to %1 (default: the number of cores); the outputs are the "
+                        "same for every N.")
+             .arg(kMaxJobs),
+         Stage::Run, applyJobs},
+        {"shard", "K/N",
+         QStringLiteral("Do only runs K, K+N, K+2N, ... of the sweep (needs --seed); the CSV is then a shard file "
+                        "for --merge."),
+         Stage::Run, applyShard},
+        {"merge", nullptr,
+         QStringLiteral("Merge the shard files named after the options into what the whole sweep writes; only "
+                        "--csv, --summary-csv, --chart and --jobs go with it."),
+         Stage::Merge, nullptr},
         {"csv", "FILE",
          QStringLiteral("One line per run and generation; - for standard output (the summary then goes to standard "
                         "error)."),
          Stage::Outputs, applyCsv},
         {"png", "FILE", QStringLiteral("Picture of the last run's final world, 610x610."), Stage::Outputs, applyPng},
-        {"chart", "FILE", QStringLiteral("Chart of the path lengths per generation, 900x500 PNG."), Stage::Outputs,
-         applyChart},
+        {"chart", "FILE",
+         QStringLiteral("Chart of the path lengths per generation, or of a sweep's settings; 900x500 PNG."),
+         Stage::Outputs, applyChart},
+        {"summary-csv", "FILE",
+         QStringLiteral("One line per setting: its parameters and the statistics of its runs."), Stage::Outputs,
+         applySummaryCsv},
         {"dump", "tables|map|path",
          QStringLiteral("After the last generation, print the engine's tables, the map of an ant's path or the path "
                         "itself; not with --csv -."),
@@ -299,7 +389,10 @@ void addOptions(QCommandLineParser &parser)
     parser.setApplicationDescription(QStringLiteral(
         "Runs Vormis's ant colony without its window: a number of generations, once or\n"
         "repeated with consecutive seeds, and writes a summary, a CSV of every\n"
-        "generation, the engine's dumps or pictures of the result."));
+        "generation, the engine's dumps or pictures of the result.\n"
+        "--ants, --alpha, --beta, --ro, --q0 and --xi also take a list A,B,... or a\n"
+        "range FROM:TO:STEP, and --rule a list of rules: a sweep over every\n"
+        "combination, each run --repeat times with the same seeds."));
     parser.addHelpOption();
     parser.addVersionOption();
     for (const OptionSpec &spec : optionTable()) {
@@ -379,14 +472,109 @@ bool rejectPositional(const QCommandLineParser &parser, QString &error)
     return false;
 }
 
+// The parameters not given are the world's; the settings are all their
+// combinations, within the limits.
+bool buildSettings(Parsing &p, QString &error)
+{
+    RunConfig &config = p.config;
+    const ParameterValues own = worldParameters(config.world);
+    for (std::size_t i = 0; i < own.size(); ++i)
+        if (!config.parameterGiven[i])
+            config.parameters[i] = own[i];
+    const long long count = settingCount(config.parameters);
+    if (count > kMaxSettings) {
+        error = QStringLiteral("the sweep has %1 settings; at most %2").arg(count).arg(kMaxSettings);
+        return false;
+    }
+    config.settings = allSettings(config.parameters);
+    return true;
+}
+
+bool checkRunCount(const RunConfig &config, QString &error)
+{
+    if (config.runCount() <= kMaxRuns)
+        return true;
+    error = QStringLiteral("the sweep has %1 settings x %2 runs = %3 runs; at most %4")
+                .arg(config.settings.size())
+                .arg(config.repeat)
+                .arg(config.runCount())
+                .arg(kMaxRuns);
+    return false;
+}
+
+// --png and --dump show the shard's last run: an empty shard has none.
+bool checkShardHasRuns(const RunConfig &config, QString &error)
+{
+    if (!config.sharded || config.shard <= config.runCount() || (config.pngPath.isEmpty() && config.dump == Dump::None))
+        return true;
+    error = QStringLiteral("--%1: shard %2/%3 has no runs to show (the sweep has %4)")
+                .arg(config.pngPath.isEmpty() ? QStringLiteral("dump") : QStringLiteral("png"))
+                .arg(config.shard)
+                .arg(config.shards)
+                .arg(config.runCount());
+    return false;
+}
+
+// The options that made the world, as given: the start of the command that
+// repeats one run of a sweep.
+QString worldOptions(const QCommandLineParser &parser)
+{
+    QStringList arguments;
+    for (const char *name : {"example", "world", "size", "home", "food", "obstacle"}) {
+        const QString option = QString::fromLatin1(name);
+        if (!parser.isSet(option))
+            continue;
+        if (option == QLatin1String("example")) {
+            arguments << QStringLiteral("--example");
+            continue;
+        }
+        for (const QString &value : parser.values(option))
+            arguments << QStringLiteral("--") + option << value;
+    }
+    return shellQuoted(arguments);
+}
+
+// --merge: the shard files carry the sweep, so only the outputs go with it.
+bool readMergeOptions(Parsing &p, QString &error)
+{
+    for (const OptionSpec &spec : optionTable()) {
+        const QString name = QString::fromLatin1(spec.name);
+        const bool allowed = (spec.stage == Stage::Outputs && name != QLatin1String("png"))
+                          || spec.stage == Stage::Merge || name == QLatin1String("jobs");
+        if (!allowed && p.parser.isSet(name)) {
+            error = QStringLiteral("--%1: not with --merge (the shard files hold the sweep)").arg(name);
+            return false;
+        }
+    }
+    p.config.mergeFiles = p.parser.positionalArguments();
+    if (p.config.mergeFiles.isEmpty()) {
+        error = QStringLiteral("--merge: expected the shard files to merge");
+        return false;
+    }
+    return applyStage(p, Stage::Run, error) && applyStage(p, Stage::Outputs, error)
+        && checkPicturesGoToFiles(p.config, error);
+}
+
 bool readOptions(Parsing &p, QString &error)
 {
-    return rejectRepeats(p.parser, error) && applyStage(p, Stage::Source, error)
-        && applyStage(p, Stage::World, error) && checkHomeAndFood(p, error)
+    if (!rejectRepeats(p.parser, error))
+        return false;
+    if (p.parser.isSet(QStringLiteral("merge")))
+        return readMergeOptions(p, error);
+    p.config.worldOptions = worldOptions(p.parser);
+    return applyStage(p, Stage::Source, error) && applyStage(p, Stage::World, error)
+        && applyStage(p, Stage::RuleParameters, error) && buildSettings(p, error) && checkHomeAndFood(p, error)
         && applyStage(p, Stage::Obstacles, error) && checkCellsFree(p.config.world, error)
-        && applyStage(p, Stage::Run, error) && applyStage(p, Stage::Outputs, error)
-        && checkPicturesGoToFiles(p.config, error) && applyStage(p, Stage::Dump, error)
+        && applyStage(p, Stage::Run, error) && checkRunCount(p.config, error)
+        && applyStage(p, Stage::Outputs, error) && checkPicturesGoToFiles(p.config, error)
+        && applyStage(p, Stage::Dump, error) && checkShardHasRuns(p.config, error)
         && rejectPositional(p.parser, error);
+}
+
+int defaultJobs()
+{
+    const unsigned cores = std::thread::hardware_concurrency();
+    return static_cast<int>(std::clamp(cores, 1u, static_cast<unsigned>(kMaxJobs)));
 }
 
 QString parserError(const QCommandLineParser &parser)
@@ -426,6 +614,7 @@ ParseOutcome parseCommandLine(const QStringList &arguments, RunConfig &config, Q
         return ParseOutcome::Version;
     }
     Parsing parsing{parser, RunConfig{}, QString()};
+    parsing.config.jobs = defaultJobs();
     if (!readOptions(parsing, message))
         return ParseOutcome::Error;
     config = parsing.config;

@@ -1,6 +1,7 @@
 #ifndef VORMIS_CLI_OPTIONS_H
 #define VORMIS_CLI_OPTIONS_H
 
+#include "sweep.h"
 #include "world.h"
 
 #include <QString>
@@ -13,11 +14,17 @@ enum class Dump { None, Tables, Map, Path };
 constexpr int kMaxGenerations = 1000000;
 // Keeps the integer sums behind the statistics exact (see experiment.cpp).
 constexpr int kMaxRepeat = 1000;
+constexpr int kMaxJobs = 256;
 
 // What one invocation asks for.
 struct RunConfig
 {
-    World world;
+    World world; // the base of every setting; a plain run's own world
+    ParameterValues parameters;                    // each parameter's values
+    std::array<bool, kParameterCount> parameterGiven{}; // on the command line
+    std::vector<Setting> settings;                 // one for a plain run
+    QString worldOptions; // the options that made the world, as given and quoted for a shell
+
     int generations = 100;
     std::uint32_t seed = 0;
     bool seedGiven = false; // otherwise the caller takes one from the clock
@@ -25,10 +32,19 @@ struct RunConfig
     QString csvPath;   // "-" for standard output, empty for none
     QString pngPath;   // empty for none
     QString chartPath; // empty for none
+    QString summaryCsvPath; // empty for none
     Dump dump = Dump::None;
     int dumpAnt = 0;
+    int jobs = 1;       // threads running runs
+    int shard = 1;      // this process does runs shard, shard + shards, ...
+    int shards = 1;
+    bool sharded = false;      // --shard given: the CSV is a shard file
+    QStringList mergeFiles;    // --merge: the shard files to merge
 
     bool csvToStandardOutput() const { return csvPath == QLatin1String("-"); }
+    bool isSweep() const { return settings.size() > 1; }
+    long long runCount() const { return static_cast<long long>(settings.size()) * repeat; }
+    bool merging() const { return !mergeFiles.isEmpty(); }
 };
 
 enum class ParseOutcome { Run, Help, Version, Error };

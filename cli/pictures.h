@@ -38,9 +38,35 @@ struct ChartData
     std::vector<int> bestSoFar;      // first run; 0: none yet
     std::vector<double> meanBestSoFar; // over all runs when there are several; < 0 while a run has none
     int runs = 1;
+    int firstRun = 1; // the run generationBest and bestSoFar are of
     int optimum = 0; // 0: the food cannot be reached
 };
 
 QImage renderChart(const ChartData &data, QSize size = QSize(900, 500));
+
+// The effect of the swept parameters: the mean best length of each setting
+// with its 95% confidence interval, over the values of the first swept
+// parameter, one line per combination of the values of the others.
+struct ParameterChartData
+{
+    struct Point
+    {
+        bool present = false; // some run found a path
+        double mean = 0;
+        double low = 0, high = 0; // the interval; equal to mean with fewer than two runs
+    };
+    struct Line
+    {
+        QString label;             // "beta 2, ro 0.5"; empty with one line
+        std::vector<Point> points; // one per value of the axis
+    };
+    QString subtitle;
+    QString axisName;    // "ro"
+    QStringList values;  // the axis' values, as text, evenly spaced
+    std::vector<Line> lines;
+    int optimum = 0;
+};
+
+QImage renderParameterChart(const ParameterChartData &data, QSize size = QSize(900, 500));
 
 #endif

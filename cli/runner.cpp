@@ -4,15 +4,21 @@
 #include "experiment.h"
 #include "options.h"
 #include "outputfile.h"
+#include "merge.h"
 #include "pictures.h"
+#include "runpool.h"
+#include "sweep.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLocale>
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <iostream>
+#include <map>
 #include <memory>
 
 #include <sys/stat.h>
@@ -42,14 +48,30 @@ bool isCharacterDevice(const QString &path)
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISCHR(info.st_mode);
 }
 
+QString durationText(qint64 milliseconds)
+{
+    const qint64 seconds = milliseconds / 1000;
+    if (seconds >= 3600)
+        return QStringLiteral("%1:%2:%3")
+            .arg(seconds / 3600)
+            .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+            .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
 // The progress line on standard error, only on a terminal and only once the
-// runs have taken longer than a second.
+// runs have taken longer than a second: runs done, time taken and an
+// estimate of the time left from the generations done.
 class Progress
 {
 public:
-    Progress() : m_enabled(isatty(fileno(stderr)) != 0) { m_clock.start(); }
+    Progress(long long runs, long long generations)
+        : m_enabled(isatty(fileno(stderr)) != 0), m_runs(runs), m_generations(generations)
+    {
+        m_clock.start();
+    }
 
-    void update(int run, int runs, int generation, int generations)
+    void update(long long runsDone, long long generationsDone)
     {
         if (!m_enabled)
             return;
@@ -58,7 +80,16 @@ public:
             return;
         m_lastShown = now;
         m_shown = true;
-        std::fprintf(stderr, "\rvormis-run: run %d of %d, generation %d of %d ", run, runs, generation, generations);
+        QString left = QStringLiteral("?");
+        if (generationsDone > 0) {
+            const double share = static_cast<double>(generationsDone) / static_cast<double>(m_generations);
+            left = durationText(static_cast<qint64>(now * (1.0 - share) / share));
+        }
+        const QString line = QStringLiteral("vormis-run: %1 of %2 runs done, %3 elapsed, about %4 left")
+                                 .arg(runsDone)
+                                 .arg(m_runs)
+                                 .arg(durationText(now), left);
+        std::fprintf(stderr, "\r%-79s", line.toLocal8Bit().constData());
         std::fflush(stderr);
     }
 
@@ -71,6 +102,8 @@ public:
 
 private:
     bool m_enabled;
+    long long m_runs;
+    long long m_generations;
     bool m_shown = false;
     qint64 m_lastShown = 0;
     QElapsedTimer m_clock;
@@ -80,17 +113,15 @@ private:
 class CsvSink
 {
 public:
-    CsvSink(OutputFile *file, bool toStandardOutput) : m_file(file), m_enabled(file || toStandardOutput)
-    {
-        if (m_enabled)
-            m_buffer = csvHeader();
-    }
+    CsvSink(OutputFile *file, bool toStandardOutput) : m_file(file), m_enabled(file || toStandardOutput) {}
 
-    void add(const GenerationRow &row)
+    bool enabled() const { return m_enabled; }
+
+    void add(const std::string &text)
     {
         if (!m_enabled)
             return;
-        appendCsvRow(m_buffer, row);
+        m_buffer += text;
         if (m_buffer.size() >= kCsvChunk)
             flush();
     }
@@ -113,83 +144,156 @@ private:
     std::string m_buffer;
 };
 
+// "10x10 world, 5 ants, alpha 2, beta 1, ro 0.1, rule vormis" for the
+// parameters with one value.
+QString worldText(const RunConfig &config)
+{
+    QString text = QStringLiteral("%1x%1 world").arg(config.world.size);
+    const bool acs = config.parameters[0].contains(QLatin1String(ruleName(Rule::AntColonySystem)));
+    for (const Parameter p : {Parameter::Ants, Parameter::Alpha, Parameter::Beta, Parameter::Ro, Parameter::Rule,
+                              Parameter::Q0, Parameter::Xi}) {
+        const QStringList &values = config.parameters[static_cast<std::size_t>(p)];
+        if (values.size() != 1 || ((p == Parameter::Q0 || p == Parameter::Xi) && !acs))
+            continue;
+        if (p == Parameter::Ants)
+            text += QStringLiteral(", %1 ants").arg(values[0]);
+        else
+            text += QStringLiteral(", %1 %2").arg(QLatin1String(parameterName(p)), values[0]);
+    }
+    return text;
+}
+
 QString chartSubtitle(const RunConfig &config)
 {
-    const World &world = config.world;
-    QString text = QStringLiteral("%1x%1 world, %2 ants, alpha %3, beta %4, ro %5; ")
-                       .arg(world.size)
-                       .arg(world.ants)
-                       .arg(world.alpha)
-                       .arg(world.beta)
-                       .arg(QString::number(world.ro, 'g', QLocale::FloatingPointShortest));
-    if (config.repeat > 1)
+    QString text = worldText(config) + QStringLiteral("; ");
+    if (config.isSweep())
+        text += QStringLiteral("%1 runs a setting, seeds from %2").arg(config.repeat).arg(config.seed);
+    else if (config.repeat > 1)
         text += QStringLiteral("%1 runs, seeds from %2").arg(config.repeat).arg(config.seed);
     else
         text += QStringLiteral("seed %1").arg(config.seed);
     return text;
 }
 
-// What the chart needs of the runs: the first run's lengths and, over all
-// runs, the mean best so far of each generation.
+// What the chart of one setting needs of the runs: the first run's lengths
+// and, over all runs, the mean best so far of each generation.  The runs may
+// come in any order.
 class ChartCollector
 {
 public:
-    ChartCollector(const RunConfig &config, int optimum) : m_runs(config.repeat)
+    ChartCollector(const RunConfig &config) : m_generations(static_cast<std::size_t>(config.generations))
     {
         m_data.subtitle = chartSubtitle(config);
-        m_data.runs = config.repeat;
-        m_data.optimum = optimum;
-        const auto generations = static_cast<std::size_t>(config.generations);
-        m_data.generationBest.reserve(generations);
-        m_data.bestSoFar.reserve(generations);
-        if (m_runs > 1) {
-            m_bestSums.assign(generations, 0);
-            m_runsWithBest.assign(generations, 0);
-        }
+        m_data.runs = 0;
+        m_data.optimum = shortestPathCells(config.world);
+        m_bestSums.assign(m_generations, 0);
+        m_runsWithBest.assign(m_generations, 0);
     }
 
-    void observe(const GenerationRow &row)
+    void addRun(int run, const std::vector<int> &bestSoFar, const std::vector<int> &generationBest)
     {
-        if (row.run == 1) {
-            m_data.generationBest.push_back(row.generation.shortest);
-            m_data.bestSoFar.push_back(row.best);
+        ++m_data.runs;
+        if (m_data.generationBest.empty() || run < m_data.firstRun) {
+            m_data.firstRun = run;
+            m_data.generationBest = generationBest;
+            m_data.bestSoFar = bestSoFar;
         }
-        const auto g = static_cast<std::size_t>(row.generation.generation - 1);
-        if (m_runs > 1 && row.best > 0) {
-            m_bestSums[g] += row.best;
-            ++m_runsWithBest[g];
+        for (std::size_t g = 0; g < m_generations && g < bestSoFar.size(); ++g) {
+            if (bestSoFar[g] > 0) {
+                m_bestSums[g] += bestSoFar[g];
+                ++m_runsWithBest[g];
+            }
         }
     }
 
     // The mean counts only where every run has a path.
     const ChartData &finish()
     {
-        if (m_runs > 1) {
-            m_data.meanBestSoFar.resize(m_bestSums.size());
-            for (std::size_t g = 0; g < m_bestSums.size(); ++g) {
-                m_data.meanBestSoFar[g] =
-                    m_runsWithBest[g] == m_runs ? static_cast<double>(m_bestSums[g]) / m_runs : -1.0;
+        if (m_data.runs > 1) {
+            m_data.meanBestSoFar.resize(m_generations);
+            for (std::size_t g = 0; g < m_generations; ++g) {
+                m_data.meanBestSoFar[g] = m_runsWithBest[g] == m_data.runs
+                                              ? static_cast<double>(m_bestSums[g]) / m_data.runs
+                                              : -1.0;
             }
         }
         return m_data;
     }
 
 private:
-    int m_runs;
+    std::size_t m_generations;
     ChartData m_data;
     std::vector<long long> m_bestSums;
     std::vector<int> m_runsWithBest;
+};
+
+// The chart of a sweep: the first swept parameter along the axis, a line
+// for each combination of the others.
+ParameterChartData parameterChart(const RunConfig &config, int optimum,
+                                  const std::vector<std::vector<RunResult>> &results)
+{
+    ParameterChartData data;
+    data.subtitle = chartSubtitle(config);
+    data.optimum = optimum;
+    std::vector<std::size_t> swept;
+    for (std::size_t p = 0; p < config.parameters.size(); ++p)
+        if (config.parameters[p].size() > 1)
+            swept.push_back(p);
+    const std::size_t axis = swept.front();
+    data.axisName = QLatin1String(parameterName(static_cast<Parameter>(axis)));
+    data.values = config.parameters[axis];
+    std::map<QString, std::size_t> lineOf;
+    for (std::size_t i = 0; i < config.settings.size(); ++i) {
+        const Setting &setting = config.settings[i];
+        QStringList label, unused; // q0 and xi mean nothing to rules other than acs
+        for (std::size_t k = 1; k < swept.size(); ++k) {
+            const QString name = QLatin1String(parameterName(static_cast<Parameter>(swept[k])));
+            if (setting[swept[k]].isEmpty())
+                unused << name;
+            else
+                label << name + QLatin1Char(' ') + setting[swept[k]];
+        }
+        if (!unused.isEmpty())
+            label << unused.join(QStringLiteral(", ")) + QStringLiteral(" unused");
+        const auto [line, added] = lineOf.emplace(label.join(QStringLiteral(", ")), data.lines.size());
+        if (added)
+            data.lines.push_back({line->first, std::vector<ParameterChartData::Point>(data.values.size())});
+        const AcrossRuns across = summarise(results[i], optimum);
+        ParameterChartData::Point &point =
+            data.lines[line->second].points[static_cast<std::size_t>(data.values.indexOf(setting[axis]))];
+        point.present = across.best.count > 0;
+        point.mean = across.best.count > 0 ? static_cast<double>(across.best.sum) / across.best.count : 0.0;
+        point.low = point.high = point.mean;
+        if (across.best.count > 1) {
+            point.low = across.intervalLow().toDouble();
+            point.high = across.intervalHigh().toDouble();
+        }
+    }
+    return data;
+}
+
+// What one run hands back to the main thread.
+struct RunOutcome
+{
+    std::size_t setting = 0;
+    RunResult result;
+    std::vector<int> bestSoFar;      // only for the chart of one setting
+    std::vector<int> generationBest; // likewise
+    std::unique_ptr<Colony> colony;  // only the last run's, for --png and --dump
 };
 
 // One invocation from its outputs' creation to the last line it prints.
 class Session
 {
 public:
-    Session(const RunConfig &config) : m_config(config), m_optimum(shortestPathCells(config.world)) {}
+    Session(const RunConfig &config);
 
     bool openOutputs();
     void runAll();
-    void writePictures();
+    bool mergeAll(const ShardSet &shards, QString &error);
+    void addRun(std::size_t setting, RunResult result, const std::vector<int> &bestSoFar,
+                const std::vector<int> &generationBest);
+    void writeSummaryAndPictures();
     bool commitOutputs();
     void printSummary() const;
     void printDump() const;
@@ -197,15 +301,34 @@ public:
 private:
     OutputFile *outputFor(const char *option);
     void write(OutputFile *output, const QByteArray &bytes);
+    RunOutcome runOne(long long run, const RunPool<RunOutcome>::Emit &handOver);
+    QString summary() const;
 
     const RunConfig m_config;
     const int m_optimum;
+    std::vector<World> m_worlds;           // of each setting
+    std::vector<std::string> m_columns;    // the CSV's setting columns of each setting
     std::vector<std::unique_ptr<OutputFile>> m_outputs;
     std::vector<QString> m_unencoded; // pictures that could not be made
-    std::vector<RunResult> m_results;
+    std::vector<std::vector<RunResult>> m_results; // of each setting, in run order
     std::unique_ptr<Colony> m_colony; // the last run's, for its picture and dumps
+    RunResult m_lastRun;
     std::unique_ptr<ChartCollector> m_chart;
+    bool m_wantsRows = false;
+    long long m_lastRunNumber = 0;
+    std::atomic<long long> m_generationsDone{0};
 };
+
+Session::Session(const RunConfig &config)
+    : m_config(config), m_optimum(shortestPathCells(config.world)), m_results(config.settings.size())
+{
+    for (const Setting &setting : m_config.settings) {
+        m_worlds.push_back(settingWorld(m_config.world, setting));
+        m_columns.push_back(settingColumns(setting));
+    }
+    if (!m_config.chartPath.isEmpty() && !m_config.isSweep())
+        m_chart = std::make_unique<ChartCollector>(m_config);
+}
 
 OutputFile *Session::outputFor(const char *option)
 {
@@ -220,6 +343,7 @@ OutputFile *Session::outputFor(const char *option)
 bool Session::openOutputs()
 {
     const std::pair<QString, QString> wanted[] = {{QStringLiteral("csv"), m_config.csvPath},
+                                                  {QStringLiteral("summary-csv"), m_config.summaryCsvPath},
                                                   {QStringLiteral("png"), m_config.pngPath},
                                                   {QStringLiteral("chart"), m_config.chartPath}};
     for (const auto &[option, path] : wanted) {
@@ -241,27 +365,107 @@ bool Session::openOutputs()
     return true;
 }
 
+void Session::addRun(std::size_t setting, RunResult result, const std::vector<int> &bestSoFar,
+                     const std::vector<int> &generationBest)
+{
+    if (m_chart)
+        m_chart->addRun(result.run, bestSoFar, generationBest);
+    if (result.run == m_lastRunNumber)
+        m_lastRun = result;
+    result.bestPath = {};
+    m_results[setting].push_back(std::move(result));
+}
+
+// Runs in a worker thread: touches only its own colony, the settings' worlds
+// and columns (read only) and the generation count (atomic).
+RunOutcome Session::runOne(long long run, const RunPool<RunOutcome>::Emit &handOver)
+{
+    RunOutcome outcome;
+    outcome.setting = static_cast<std::size_t>((run - 1) / m_config.repeat);
+    const World &world = m_worlds[outcome.setting];
+    const std::string &columns = m_columns[outcome.setting];
+    const std::uint32_t seed = m_config.seed + static_cast<std::uint32_t>((run - 1) % m_config.repeat);
+    auto colony = std::make_unique<Colony>(world.size, world.ants);
+    std::string rows;
+    const auto onRow = [&](const GenerationRow &row) {
+        if (m_wantsRows) {
+            appendCsvRow(rows, row, columns);
+            if (rows.size() >= kCsvChunk)
+                handOver(rows);
+        }
+        if (m_chart) {
+            outcome.bestSoFar.push_back(row.best);
+            outcome.generationBest.push_back(row.generation.shortest);
+        }
+        m_generationsDone.fetch_add(1, std::memory_order_relaxed);
+    };
+    outcome.result = runExperiment(*colony, world, static_cast<int>(run), seed, m_config.generations, onRow);
+    handOver(rows);
+    if (run == m_lastRunNumber)
+        outcome.colony = std::move(colony);
+    return outcome;
+}
+
+// This process's runs (all, or those of its shard) on --jobs threads; their
+// CSV rows and results are taken in run order.
 void Session::runAll()
 {
     CsvSink csv(outputFor("csv"), m_config.csvToStandardOutput());
-    if (outputFor("chart"))
-        m_chart = std::make_unique<ChartCollector>(m_config, m_optimum);
-    Progress progress;
-    const World &world = m_config.world;
-    for (int run = 1; run <= m_config.repeat; ++run) {
-        // Seeds wrap around after 4294967295, as unsigned numbers do.
-        const std::uint32_t seed = m_config.seed + static_cast<std::uint32_t>(run - 1);
-        m_colony = std::make_unique<Colony>(world.size, world.ants);
-        const auto onRow = [&](const GenerationRow &row) {
-            csv.add(row);
-            if (m_chart)
-                m_chart->observe(row);
-            progress.update(run, m_config.repeat, row.generation.generation, m_config.generations);
-        };
-        m_results.push_back(runExperiment(*m_colony, world, run, seed, m_config.generations, onRow));
+    m_wantsRows = csv.enabled();
+    if (m_config.sharded)
+        csv.add(shardPreamble(m_config));
+    csv.add(csvHeader());
+    const long long total = m_config.runCount();
+    const long long count = total >= m_config.shard ? (total - m_config.shard) / m_config.shards + 1 : 0;
+    m_lastRunNumber = m_config.shard + (count - 1) * m_config.shards;
+    const auto runOf = [this](std::size_t piece) {
+        return m_config.shard + static_cast<long long>(piece) * m_config.shards;
+    };
+    Progress progress(count, count * m_config.generations);
+    const auto window = 2 * static_cast<std::size_t>(m_config.jobs); // runs under way or waiting
+    RunPool<RunOutcome> pool(static_cast<std::size_t>(count), m_config.jobs, window,
+                             [&](std::size_t piece, const RunPool<RunOutcome>::Emit &handOver) {
+                                 return runOne(runOf(piece), handOver);
+                             });
+    std::string text;
+    RunOutcome outcome;
+    for (;;) {
+        const auto event = pool.next(text, outcome, std::chrono::milliseconds(200));
+        if (event == RunPool<RunOutcome>::Event::Done)
+            break;
+        csv.add(text);
+        if (event == RunPool<RunOutcome>::Event::Finished) {
+            if (m_config.sharded)
+                csv.add(shardRunLine(outcome.result));
+            if (outcome.colony)
+                m_colony = std::move(outcome.colony);
+            addRun(outcome.setting, std::move(outcome.result), outcome.bestSoFar, outcome.generationBest);
+        }
+        progress.update(static_cast<long long>(pool.finishedCount()), m_generationsDone.load());
     }
+    if (m_config.sharded)
+        csv.add(shardEnd());
     progress.clear();
     csv.flush();
+}
+
+// The runs of the shard files, read already; their rows are copied in run
+// order.
+bool Session::mergeAll(const ShardSet &shards, QString &error)
+{
+    CsvSink csv(outputFor("csv"), m_config.csvToStandardOutput());
+    if (!csv.enabled())
+        return true;
+    const bool copied = copyShardRows(shards, [&](const QByteArray &rows) { csv.add(rows.toStdString()); }, error);
+    csv.flush();
+    return copied;
+}
+
+QString Session::summary() const
+{
+    if (m_config.isSweep())
+        return sweepSummaryText(m_config, m_optimum, m_results);
+    return summaryText(m_config, m_optimum, m_results.front());
 }
 
 // Pictures are encoded in memory first: a failing disk is then the output's
@@ -269,17 +473,28 @@ void Session::runAll()
 void Session::write(OutputFile *output, const QByteArray &bytes)
 {
     if (bytes.isEmpty())
-        m_unencoded.push_back(output->option() + QLatin1Char(' ') + output->path() + QStringLiteral(": cannot encode the picture"));
+        m_unencoded.push_back(output->option() + QLatin1Char(' ') + output->path()
+                              + QStringLiteral(": cannot encode the picture"));
     else
         output->write(bytes);
 }
 
-void Session::writePictures()
+void Session::writeSummaryAndPictures()
 {
-    if (OutputFile *png = outputFor("png"))
-        write(png, pngBytes(renderWorldImage(worldPicture(*m_colony, m_config.world, m_results.back().bestPath))));
-    if (OutputFile *chart = outputFor("chart"))
-        write(chart, pngBytes(renderChart(m_chart->finish())));
+    for (std::vector<RunResult> &runs : m_results)
+        std::sort(runs.begin(), runs.end(), [](const RunResult &a, const RunResult &b) { return a.run < b.run; });
+    if (OutputFile *summaryCsvFile = outputFor("summary-csv"))
+        summaryCsvFile->write(QByteArray::fromStdString(summaryCsv(m_config, m_optimum, m_results)));
+    if (OutputFile *png = outputFor("png")) {
+        const World world = m_worlds[static_cast<std::size_t>((m_lastRunNumber - 1) / m_config.repeat)];
+        write(png, pngBytes(renderWorldImage(worldPicture(*m_colony, world, m_lastRun.bestPath))));
+    }
+    if (OutputFile *chart = outputFor("chart")) {
+        if (m_chart)
+            write(chart, pngBytes(renderChart(m_chart->finish())));
+        else
+            write(chart, pngBytes(renderParameterChart(parameterChart(m_config, m_optimum, m_results))));
+    }
 }
 
 // All or nothing as far as we can: nothing is renamed into place while any
@@ -308,16 +523,16 @@ bool Session::commitOutputs()
 
 void Session::printSummary() const
 {
-    const std::string summary = summaryText(m_config, m_optimum, m_results).toStdString();
+    const std::string text = summary().toStdString();
     if (m_config.csvToStandardOutput())
-        std::cerr << summary << std::flush;
+        std::cerr << text << std::flush;
     else
-        std::cout << summary;
+        std::cout << text;
 }
 
 void Session::printDump() const
 {
-    if (m_config.dump == Dump::None)
+    if (m_config.dump == Dump::None || !m_colony)
         return;
     std::cout << '\n';
     switch (m_config.dump) {
@@ -343,6 +558,49 @@ bool standardOutputWritten()
 
 } // namespace
 
+namespace {
+
+// --merge: the sweep and its runs come from the shard files, the outputs
+// from the command line.  Every file is read and checked before an output
+// is opened.
+int mergeShards(const RunConfig &options)
+{
+    ShardSet shards;
+    QString error;
+    if (!readShardSweep(options.mergeFiles, shards, error)) {
+        printError(error);
+        return ExitBadInput;
+    }
+    RunConfig config = shards.config;
+    config.csvPath = options.csvPath;
+    config.summaryCsvPath = options.summaryCsvPath;
+    config.chartPath = options.chartPath;
+    Session session(config);
+    const auto onRun = [&](const RunResult &result, const std::vector<int> &bestSoFar,
+                           const std::vector<int> &generationBest) {
+        session.addRun(static_cast<std::size_t>((result.run - 1) / config.repeat), result, bestSoFar, generationBest);
+    };
+    if (!readShardRuns(shards, onRun, error)) {
+        printError(error);
+        return ExitBadInput;
+    }
+    if (!session.openOutputs())
+        return ExitBadInput;
+    const bool copied = session.mergeAll(shards, error);
+    if (!copied)
+        printError(error);
+    session.writeSummaryAndPictures();
+    const bool written = session.commitOutputs() && copied;
+    session.printSummary();
+    if (!standardOutputWritten()) {
+        printError(QStringLiteral("cannot write to standard output"));
+        return ExitOutputFailed;
+    }
+    return written ? ExitSuccess : ExitOutputFailed;
+}
+
+} // namespace
+
 int runCommandLine(const QStringList &arguments)
 {
     RunConfig config;
@@ -358,6 +616,8 @@ int runCommandLine(const QStringList &arguments)
     case ParseOutcome::Run:
         break;
     }
+    if (config.merging())
+        return mergeShards(config);
     if (!config.seedGiven)
         config.seed = clockSeed();
 
@@ -365,7 +625,7 @@ int runCommandLine(const QStringList &arguments)
     if (!session.openOutputs())
         return ExitBadInput;
     session.runAll();
-    session.writePictures();
+    session.writeSummaryAndPictures();
     // The runs are done and worth reporting even when an output failed.
     const bool written = session.commitOutputs();
     session.printSummary();

@@ -20,15 +20,32 @@ std::vector<std::string> fields(const std::string &line)
     return out;
 }
 
+// The first eight columns of each line.
+std::string firstEight(const std::string &csv)
+{
+    std::string out;
+    std::stringstream lines(csv);
+    std::string line;
+    while (std::getline(lines, line)) {
+        std::size_t end = 0;
+        for (int field = 0; field < 8 && end != std::string::npos; ++field)
+            end = line.find(',', field == 0 ? 0 : end + 1);
+        out += line.substr(0, end) + '\n';
+    }
+    return out;
+}
+
+// The CSV of one run, its first eight columns.
 std::string csvOf(const World &world, unsigned seed, int generations, int run = 1, RunResult *result = nullptr)
 {
     std::string csv = csvHeader();
     Colony colony(world.size, world.ants);
-    const RunResult r =
-        runExperiment(colony, world, run, seed, generations, [&](const GenerationRow &row) { appendCsvRow(csv, row); });
+    const std::string columns = settingColumns(allSettings(worldParameters(world)).front());
+    const RunResult r = runExperiment(colony, world, run, seed, generations,
+                                      [&](const GenerationRow &row) { appendCsvRow(csv, row, columns); });
     if (result)
         *result = r;
-    return csv;
+    return firstEight(csv);
 }
 
 RunResult result(int run, int best, int generation)
@@ -90,7 +107,7 @@ TEST(Csv, GenerationsWithoutArrivalsLeaveTheLengthsEmpty)
 {
     const World walled = worldFromRows({"H.#..", "..#..", "..#..", "..#..", "..#.F"});
     const std::string csv = csvOf(walled, 1, 3);
-    EXPECT_EQ(csv.substr(csvHeader().size()), "1,1,1,0,0,,,\n1,1,2,0,0,,,\n1,1,3,0,0,,,\n");
+    EXPECT_EQ(csv.substr(csv.find('\n') + 1), "1,1,1,0,0,,,\n1,1,2,0,0,,,\n1,1,3,0,0,,,\n");
 }
 
 TEST(Csv, SameSeedSameBytesOtherSeedOtherBytes)

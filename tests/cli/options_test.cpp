@@ -89,6 +89,22 @@ TEST(Options, DumpAndOutputs)
     EXPECT_EQ(parsed({"--dump", "path"}).dump, Dump::Path);
 }
 
+TEST(Options, ParametersMakeTheSettings)
+{
+    const RunConfig plain = parsed({"--example", "--rule", "acs", "--q0", "0.5"});
+    ASSERT_EQ(plain.settings.size(), 1u);
+    EXPECT_EQ(plain.world.rule, Rule::AntColonySystem);
+    EXPECT_EQ(plain.world.q0, 0.5);
+    EXPECT_EQ(settingColumns(plain.settings[0]), ",acs,0,2,0.2,4,0.5,0.1") << "the example's own values";
+
+    const RunConfig sweep = parsed({"--ro", "0.1,0.5", "--ants", "2:4:1", "--repeat", "3", "--jobs", "2"});
+    EXPECT_EQ(sweep.settings.size(), 6u);
+    EXPECT_EQ(sweep.runCount(), 18);
+    EXPECT_EQ(sweep.jobs, 2);
+    EXPECT_EQ(settingColumns(sweep.settings[1]), ",vormis,2,1,0.1,3,,") << "ants varies faster than ro";
+    EXPECT_EQ(parsed({"--seed", "1", "--shard", "2/5"}).shard, 2);
+}
+
 TEST(Options, HelpAndVersion)
 {
     RunConfig config;
@@ -138,6 +154,13 @@ TEST(Options, FaultsNameTheOptionTheValueAndWhatIsAccepted)
         {{"--size"}, "missing value after '--size'"},
         {{"stray"}, "unexpected argument 'stray'"},
         {{"--size", "--ants", "3"}, "--size --ants: expected a whole number"},
+        {{"--q0", "0.5"}, "--q0 0.5: only used with --rule acs"},
+        {{"--rule", "as,mmas", "--xi", "0.2"}, "--xi 0.2: only used with --rule acs"},
+        {{"--rule", "acs", "--q0", "1.5"}, "--q0 1.5: expected a number from 0 to 1"},
+        {{"--shard", "1/2"}, "--shard 1/2: needs --seed"},
+        {{"--ants", "3,9", "--dump", "map", "--ant", "3"},
+         "--ant 3: expected a whole number from 0 to 2 (the smallest"},
+        {{"--merge", "a.csv", "--seed", "1"}, "--seed: not with --merge"},
     };
     for (const auto &[arguments, expected] : cases) {
         const QString message = rejected(arguments);

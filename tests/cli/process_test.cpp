@@ -1,8 +1,6 @@
-#include "cli_test_support.h"
+#include "process_support.h"
 
-#include <QDir>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <cerrno>
@@ -10,48 +8,6 @@
 
 // The real vormis-run, for what only a process shows: exit statuses, what
 // reaches standard output and error, and what is left on disk.
-
-namespace {
-
-struct Ran
-{
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Ran run(const QStringList &arguments, const QString &folder = QString(), const QString &stdoutFile = QString())
-{
-    ensureApplication();
-    QProcess process;
-    if (!folder.isEmpty())
-        process.setWorkingDirectory(folder);
-    if (!stdoutFile.isEmpty())
-        process.setStandardOutputFile(stdoutFile);
-    process.start(QStringLiteral(VORMIS_RUN_BINARY), arguments);
-    Ran ran;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
-        ADD_FAILURE() << "vormis-run " << arguments.join(' ').toStdString() << " did not finish normally";
-        return ran;
-    }
-    ran.status = process.exitCode();
-    ran.out = process.readAllStandardOutput();
-    ran.err = process.readAllStandardError();
-    return ran;
-}
-
-QStringList filesIn(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
 
 TEST(Process, BadInputExitsTwoWithOneLineAndWritesNothing)
 {
@@ -75,6 +31,14 @@ TEST(Process, BadInputExitsTwoWithOneLineAndWritesNothing)
         {{"--png", "no/such/folder/w.png"}, "vormis-run: --png no/such/folder/w.png: No such file or directory"},
         {{"--csv", "out.csv", "--chart", "./out.csv"}, "vormis-run: --chart ./out.csv: the same file as --csv"},
         {{"--csv", "kept.csv", "--png", "."}, "vormis-run: --png .: Is a directory"},
+        {{"--ro", "0.3:0.1:0.05"}, "vormis-run: --ro 0.3:0.1:0.05: an empty range"},
+        {{"--alpha", "0:4:0"}, "vormis-run: --alpha 0:4:0: a step of 0"},
+        {{"--beta", "1,,2"}, "vormis-run: --beta 1,,2: an empty value in the list"},
+        {{"--seed", "1", "--shard", "3/2"}, "vormis-run: --shard 3/2: expected K/N with 1 <= K <= N"},
+        {{"--jobs", "0"}, "vormis-run: --jobs 0: expected a whole number from 1"},
+        {{"--rule", "aco"}, "vormis-run: --rule aco: expected vormis, as, acs or mmas"},
+        {{"--alpha", "0:100:1", "--beta", "0:99:1"}, "vormis-run: the sweep has 10100 settings; at most 10000"},
+        {{"--alpha", "0:100:1", "--ro", "0:0.9:0.1", "--repeat", "1000"}, "vormis-run: the sweep has 1010 settings x"},
     };
     for (const auto &[arguments, expected] : cases) {
         QStringList all = arguments;

@@ -226,7 +226,8 @@ bool asksForHelp(const QStringList &arguments)
         QStringLiteral("alpha"), QStringLiteral("beta"), QStringLiteral("ro"), QStringLiteral("obstacle"),
         QStringLiteral("world"), QStringLiteral("generations"), QStringLiteral("seed"), QStringLiteral("repeat"),
         QStringLiteral("csv"), QStringLiteral("png"), QStringLiteral("chart"), QStringLiteral("dump"),
-        QStringLiteral("ant")};
+        QStringLiteral("ant"), QStringLiteral("rule"), QStringLiteral("q0"), QStringLiteral("xi"),
+        QStringLiteral("jobs"), QStringLiteral("shard"), QStringLiteral("summary-csv")};
     static const QStringList help = {QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("help-all")};
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
@@ -283,6 +284,14 @@ void fuzzCommandLine(const std::vector<std::string> &lines)
         CHECK(config.dump != Dump::Tables || config.dumpAnt == 0, shown());
         CHECK(!(config.dump != Dump::None && config.csvToStandardOutput()), shown());
         CHECK(config.pngPath != QLatin1String("-") && config.chartPath != QLatin1String("-"), shown());
+        CHECK(config.merging() || (!config.settings.empty() && config.settings.size() <= kMaxSettings), shown());
+        CHECK(config.runCount() <= kMaxRuns, shown());
+        CHECK(config.jobs >= 1 && config.jobs <= kMaxJobs, shown());
+        CHECK(config.shard >= 1 && config.shard <= config.shards, shown());
+        if (!config.settings.empty()) { // the first and last settings; all would be slow
+            checkWorld(settingWorld(config.world, config.settings.front()));
+            checkWorld(settingWorld(config.world, config.settings.back()));
+        }
         break;
     }
     }

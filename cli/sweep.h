@@ -1,0 +1,72 @@
+#ifndef VORMIS_CLI_SWEEP_H
+#define VORMIS_CLI_SWEEP_H
+
+#include "world.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <string>
+#include <vector>
+
+// The parameters a sweep can vary, in the order of the CSV's setting
+// columns.  A sweep's settings are their cartesian product in this order,
+// the last varying fastest: rule slowest, xi fastest.  q0 and xi belong to
+// Ant Colony System only; the other rules take one setting each for the
+// values of the rest, with q0 and xi empty.
+enum class Parameter { Rule, Alpha, Beta, Ro, Ants, Q0, Xi };
+constexpr int kParameterCount = 7;
+constexpr int kMaxSettings = 10000;
+constexpr long long kMaxRuns = 1000000;
+
+const char *parameterName(Parameter parameter); // "rule", "alpha", ...
+
+// Each parameter's values as text, one or more, never empty: a rule's short
+// name, a whole number, or a decimal in its shortest form ("0.05", never
+// "0.050" or "5e-2").  The texts are what the CSV and the summary print and
+// what the colony gets, read back as numbers.
+using ParameterValues = std::array<QStringList, kParameterCount>;
+
+// One setting of a sweep: a value for each parameter; q0 and xi are empty
+// for rules other than acs.
+using Setting = std::array<QString, kParameterCount>;
+
+// The parameters' values of a world, one each.
+ParameterValues worldParameters(const World &world);
+
+long long settingCount(const ParameterValues &values);
+// Every setting, in the order above.  Only for settingCount() <= kMaxSettings.
+std::vector<Setting> allSettings(const ParameterValues &values);
+
+// The world's parameter set to the value (a text as above).
+void setParameter(World &world, Parameter parameter, const QString &value);
+// The base world with the setting's values.
+World settingWorld(World base, const Setting &setting);
+// The setting's CSV columns, each after a comma: ",acs,2,1,0.1,5,0.9,0.1".
+std::string settingColumns(const Setting &setting);
+
+// What numbers a parameter takes: whole numbers from low to high, or
+// decimals from 0 to 1.
+struct ValueKind
+{
+    bool whole = true;
+    long long low = 0;
+    long long high = 0;
+    QString expected() const; // "a whole number from 0 to 100"
+};
+
+// Reads a value, a list V1,V2,... or an inclusive range FROM:TO:STEP into
+// the values' shortest texts.  A range of decimals is worked out in whole
+// numbers of its finest decimal place, so 0.05:0.3:0.05 gives exactly 0.05,
+// 0.1, ..., 0.3.  On failure, why says what is wrong in words that follow
+// "--option VALUE: ".
+bool readValues(const QString &text, const ValueKind &kind, QStringList &values, QString &why);
+// Rule names, one or a list.
+bool readRules(const QString &text, QStringList &values, QString &why);
+
+// The arguments as a shell reads them back: each in single quotes unless
+// it is plain.
+QString shellQuoted(const QStringList &arguments);
+
+#endif
