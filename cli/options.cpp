@@ -15,8 +15,10 @@ namespace {
 struct Parsing
 {
     const QCommandLineParser &parser;
+    Program program;
     RunConfig config;
-    QString source; // "the example world", "the world file", or empty
+    QString source;    // "the example world", "the world file", or empty
+    QString worldFile; // --world's file
 };
 
 // When an option is applied: the world's source first, then the options that
@@ -34,12 +36,66 @@ struct OptionSpec
     QString help;
     Stage stage;
     Apply apply;
+    bool window = false; // the window takes it too
 };
+
+// What the window takes: what its configuration dialog accepts, one value
+// each (a sweep is vormis-run's), and worlds of at most 30 cells a side.
+struct WindowLimit
+{
+    const char *option;
+    double low;
+    double high;
+    const char *limit;  // the window's, from low (%1) to high (%2)
+    const char *runner; // vormis-run's
+    const char *help;   // the option's help in the window
+};
+
+constexpr WindowLimit kWindowLimits[] = {
+    {"size", 3, 30, "the window shows %1 to %2 cells a side", "vormis-run takes larger worlds",
+     "Cells a side, 3 to 30 (default 10)."},
+    {"ants", 1, 30, "the window shows %1 to %2 ants", "vormis-run takes up to 1000",
+     "Ants in the colony, 1 to 30 (default 5)."},
+    {"alpha", 0, 10, "the window takes %1 to %2", "vormis-run takes up to 100",
+     "Weight of the pheromone, 0 to 10 (default 2)."},
+    {"beta", 0, 10, "the window takes %1 to %2", "vormis-run takes up to 100",
+     "Weight of the heuristic, 0 to 10 (default 1)."},
+    {"ro", 0, 0.99, "the window takes %1 to %2", "vormis-run takes up to 1",
+     "Pheromone evaporation per generation, 0 to 0.99 (default 0.1)."},
+};
+constexpr int kWindowLargest = 30;
 
 bool reject(QString &error, const QString &option, const QString &value, const QString &expected)
 {
     error = QStringLiteral("--%1 %2: %3").arg(option, value, expected);
     return false;
+}
+
+QString limitText(double value)
+{
+    return QString::number(value, 'g', 4);
+}
+
+// In the window, a value beyond what its dialog takes is refused with the
+// window's limit; what is no number at all is left to the option's own
+// reading, which says so as vormis-run does.
+bool withinWindow(const Parsing &p, const QString &option, const QString &value, QString &error)
+{
+    if (p.program != Program::Window)
+        return true;
+    for (const WindowLimit &limit : kWindowLimits) {
+        if (option != QLatin1String(limit.option))
+            continue;
+        if (value.contains(QLatin1Char(',')) || value.contains(QLatin1Char(':')))
+            return reject(error, option, value, QStringLiteral("the window runs one value at a time; vormis-run sweeps"));
+        bool number = false;
+        const double v = value.toDouble(&number);
+        if (number && (v < limit.low || v > limit.high)) {
+            const QString window = QLatin1String(limit.limit).arg(limitText(limit.low), limitText(limit.high));
+            return reject(error, option, value, window + QStringLiteral("; ") + QLatin1String(limit.runner));
+        }
+    }
+    return true;
 }
 
 // A whole number in plain decimal digits, optionally negative; nothing else
@@ -118,6 +174,13 @@ bool applyWorldFile(Parsing &p, const QString &path, QString &error)
         return false;
     }
     p.source = QStringLiteral("the world file");
+    p.worldFile = path;
+    if (p.program == Program::Window && p.config.world.size > kWindowLargest)
+        return reject(error, QStringLiteral("world"), path,
+                      QStringLiteral("a %1x%1 world; the window shows 3 to %2 cells a side, vormis-run takes larger "
+                                     "worlds")
+                          .arg(p.config.world.size)
+                          .arg(kWindowLargest));
     return true;
 }
 
@@ -125,7 +188,8 @@ bool applySize(Parsing &p, const QString &value, QString &error)
 {
     World &world = p.config.world;
     int n = 0;
-    if (!readWholeNumber(QStringLiteral("size"), value, 3, 100, n, error))
+    if (!withinWindow(p, QStringLiteral("size"), value, error)
+        || !readWholeNumber(QStringLiteral("size"), value, 3, 100, n, error))
         return false;
     if (p.source.isEmpty())
         world = World::startUp(n);
@@ -142,9 +206,13 @@ bool readParameter(Parsing &p, Parameter parameter, const ValueKind &kind, const
     const QString option = QString::fromLatin1(parameterName(parameter));
     QStringList values;
     QString why;
+    if (!withinWindow(p, option, value, error))
+        return false;
     const bool ok = parameter == Parameter::Rule ? readRules(value, values, why) : readValues(value, kind, values, why);
     if (!ok)
         return reject(error, option, value, why);
+    if (p.program == Program::Window && values.size() > 1)
+        return reject(error, option, value, QStringLiteral("the window runs one value at a time; vormis-run sweeps"));
     p.config.parameters[index] = values;
     p.config.parameterGiven[index] = true;
     setParameter(p.config.world, parameter, values.front());
@@ -319,34 +387,34 @@ bool applyDumpAnt(Parsing &p, const QString &value, QString &error)
 const std::vector<OptionSpec> &optionTable()
 {
     static const std::vector<OptionSpec> table = {
-        {"size", "N", QStringLiteral("Cells a side, 3 to 100 (default 10)."), Stage::World, applySize},
-        {"ants", "K", QStringLiteral("Ants in the colony, 1 to 1000 (default 5)."), Stage::World, applyAnts},
-        {"home", "X,Y", QStringLiteral("Home cell (default 0,0)."), Stage::World, applyHome},
-        {"food", "X,Y", QStringLiteral("Food cell (default N-1,N-1)."), Stage::World, applyFood},
-        {"alpha", "A", QStringLiteral("Weight of the pheromone, 0 to 100 (default 2)."), Stage::World, applyAlpha},
-        {"beta", "B", QStringLiteral("Weight of the heuristic, 0 to 100 (default 1)."), Stage::World, applyBeta},
+        {"size", "N", QStringLiteral("Cells a side, 3 to 100 (default 10)."), Stage::World, applySize, true},
+        {"ants", "K", QStringLiteral("Ants in the colony, 1 to 1000 (default 5)."), Stage::World, applyAnts, true},
+        {"home", "X,Y", QStringLiteral("Home cell (default 0,0)."), Stage::World, applyHome, true},
+        {"food", "X,Y", QStringLiteral("Food cell (default N-1,N-1)."), Stage::World, applyFood, true},
+        {"alpha", "A", QStringLiteral("Weight of the pheromone, 0 to 100 (default 2)."), Stage::World, applyAlpha, true},
+        {"beta", "B", QStringLiteral("Weight of the heuristic, 0 to 100 (default 1)."), Stage::World, applyBeta, true},
         {"ro", "R", QStringLiteral("Pheromone evaporation per generation, 0 to 1 (default 0.1)."), Stage::World,
-         applyRo},
+         applyRo, true},
         {"rule", "NAME",
          QStringLiteral("How the ants choose and the pheromone changes: vormis (the window's, default), as (Ant "
                         "System), acs (Ant Colony System) or mmas (MAX-MIN Ant System)."),
-         Stage::World, applyRule},
+         Stage::World, applyRule, true},
         {"q0", "Q", QStringLiteral("Ant Colony System: chance of taking the best cell outright, 0 to 1 (default 0.9)."),
-         Stage::RuleParameters, applyQ0},
+         Stage::RuleParameters, applyQ0, true},
         {"xi", "X", QStringLiteral("Ant Colony System: weight of the local pheromone update, 0 to 1 (default 0.1)."),
-         Stage::RuleParameters, applyXi},
-        {"obstacle", "X,Y", QStringLiteral("An obstacle cell; repeatable."), Stage::Obstacles, applyObstacle},
+         Stage::RuleParameters, applyXi, true},
+        {"obstacle", "X,Y", QStringLiteral("An obstacle cell; repeatable."), Stage::Obstacles, applyObstacle, true},
         {"example", nullptr,
          QStringLiteral("The example world: 8x8, 4 ants, three walls, alpha 0, beta 2, ro 0.2."), Stage::Source,
-         applyExample},
+         applyExample, true},
         {"world", "FILE",
          QStringLiteral("A world drawn as text: N lines of N characters, . free, # obstacle, H home, F food."),
-         Stage::Source, applyWorldFile},
+         Stage::Source, applyWorldFile, true},
         {"generations", "G", QStringLiteral("Generations per run, 1 to %1 (default 100).").arg(kMaxGenerations),
          Stage::Run, applyGenerations},
         {"seed", "S",
          QStringLiteral("Seed of the first run, 0 to 4294967295 (default: from the clock, always reported)."),
-         Stage::Run, applySeed},
+         Stage::Run, applySeed, true},
         {"repeat", "R",
          QStringLiteral("Runs, each from a fresh colony, with seeds S, S+1, ...; 1 to %1 (default 1).").arg(kMaxRepeat),
          Stage::Run, applyRepeat},
@@ -383,10 +451,34 @@ const std::vector<OptionSpec> &optionTable()
     return table;
 }
 
-void addOptions(QCommandLineParser &parser)
+bool offered(const OptionSpec &spec, Program program)
+{
+    return program == Program::Runner || spec.window;
+}
+
+// The window states its own limits and keeps one colony.
+QString helpFor(const OptionSpec &spec, Program program)
+{
+    if (program == Program::Window) {
+        for (const WindowLimit &limit : kWindowLimits)
+            if (qstrcmp(spec.name, limit.option) == 0)
+                return QString::fromLatin1(limit.help);
+        if (qstrcmp(spec.name, "seed") == 0)
+            return QStringLiteral("Seed of the colony, 0 to 4294967295 (default: from the clock).");
+    }
+    return spec.help;
+}
+
+void addOptions(QCommandLineParser &parser, Program program)
 {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral(
+    if (program == Program::Window)
+        parser.setApplicationDescription(QStringLiteral(
+            "Shows Vormis's ant colony at work in a window.  The options open it on a\n"
+            "prepared world, as vormis-run reads them, within what the window's own\n"
+            "configuration dialog takes; --seed makes its generations repeatable."));
+    else
+        parser.setApplicationDescription(QStringLiteral(
         "Runs Vormis's ant colony without its window: a number of generations, once or\n"
         "repeated with consecutive seeds, and writes a summary, a CSV of every\n"
         "generation, the engine's dumps or pictures of the result.\n"
@@ -396,8 +488,10 @@ void addOptions(QCommandLineParser &parser)
     parser.addHelpOption();
     parser.addVersionOption();
     for (const OptionSpec &spec : optionTable()) {
+        if (!offered(spec, program))
+            continue;
         const QString valueName = spec.valueName ? QString::fromLatin1(spec.valueName) : QString();
-        parser.addOption(QCommandLineOption(QString::fromLatin1(spec.name), spec.help, valueName));
+        parser.addOption(QCommandLineOption(QString::fromLatin1(spec.name), helpFor(spec, program), valueName));
     }
 }
 
@@ -406,7 +500,7 @@ void addOptions(QCommandLineParser &parser)
 bool applyStage(Parsing &p, Stage stage, QString &error)
 {
     for (const OptionSpec &spec : optionTable()) {
-        if (spec.stage != stage || !p.parser.isSet(QString::fromLatin1(spec.name)))
+        if (spec.stage != stage || !offered(spec, p.program) || !p.parser.isSet(QString::fromLatin1(spec.name)))
             continue;
         const QStringList values = spec.valueName ? p.parser.values(QString::fromLatin1(spec.name)) : QStringList{{}};
         for (const QString &value : values)
@@ -417,11 +511,11 @@ bool applyStage(Parsing &p, Stage stage, QString &error)
 }
 
 // Only --obstacle may be given more than once.
-bool rejectRepeats(const QCommandLineParser &parser, QString &error)
+bool rejectRepeats(const QCommandLineParser &parser, Program program, QString &error)
 {
     for (const OptionSpec &spec : optionTable()) {
         const QString name = QString::fromLatin1(spec.name);
-        if (spec.stage == Stage::Obstacles)
+        if (spec.stage == Stage::Obstacles || !offered(spec, program))
             continue;
         if (parser.values(name).size() > 1 || parser.optionNames().count(name) > 1) {
             error = QStringLiteral("--%1: given more than once").arg(name);
@@ -555,9 +649,19 @@ bool readMergeOptions(Parsing &p, QString &error)
         && checkPicturesGoToFiles(p.config, error);
 }
 
+// The window's options: a world, its rule and a seed.
+bool readWindowOptions(Parsing &p, QString &error)
+{
+    return rejectRepeats(p.parser, p.program, error) && applyStage(p, Stage::Source, error)
+        && applyStage(p, Stage::World, error) && applyStage(p, Stage::RuleParameters, error)
+        && checkHomeAndFood(p, error) && applyStage(p, Stage::Obstacles, error)
+        && checkCellsFree(p.config.world, error) && applyStage(p, Stage::Run, error)
+        && rejectPositional(p.parser, error);
+}
+
 bool readOptions(Parsing &p, QString &error)
 {
-    if (!rejectRepeats(p.parser, error))
+    if (!rejectRepeats(p.parser, p.program, error))
         return false;
     if (p.parser.isSet(QStringLiteral("merge")))
         return readMergeOptions(p, error);
@@ -593,12 +697,10 @@ QString parserError(const QCommandLineParser &parser)
     return message;
 }
 
-} // namespace
-
-ParseOutcome parseCommandLine(const QStringList &arguments, RunConfig &config, QString &message)
+// Help, version and the faults the parser itself finds; Run when the
+// options are left to read.
+ParseOutcome parseStart(QCommandLineParser &parser, const QStringList &arguments, QString &message)
 {
-    QCommandLineParser parser;
-    addOptions(parser);
     if (!parser.parse(arguments)) {
         message = parserError(parser);
         return ParseOutcome::Error;
@@ -613,10 +715,42 @@ ParseOutcome parseCommandLine(const QStringList &arguments, RunConfig &config, Q
                                                 QCoreApplication::applicationVersion());
         return ParseOutcome::Version;
     }
-    Parsing parsing{parser, RunConfig{}, QString()};
+    return ParseOutcome::Run;
+}
+
+} // namespace
+
+ParseOutcome parseCommandLine(const QStringList &arguments, RunConfig &config, QString &message)
+{
+    QCommandLineParser parser;
+    addOptions(parser, Program::Runner);
+    const ParseOutcome outcome = parseStart(parser, arguments, message);
+    if (outcome != ParseOutcome::Run)
+        return outcome;
+    Parsing parsing{parser, Program::Runner, RunConfig{}, QString(), QString()};
     parsing.config.jobs = defaultJobs();
     if (!readOptions(parsing, message))
         return ParseOutcome::Error;
     config = parsing.config;
+    return ParseOutcome::Run;
+}
+
+ParseOutcome parseWindowCommandLine(const QStringList &arguments, WindowStart &start, QString &message)
+{
+    QCommandLineParser parser;
+    addOptions(parser, Program::Window);
+    const ParseOutcome outcome = parseStart(parser, arguments, message);
+    start.unknownOption = outcome == ParseOutcome::Error && !parser.unknownOptionNames().isEmpty();
+    if (outcome != ParseOutcome::Run)
+        return outcome;
+    Parsing parsing{parser, Program::Window, RunConfig{}, QString(), QString()};
+    if (!readWindowOptions(parsing, message))
+        return ParseOutcome::Error;
+    start = WindowStart();
+    start.given = arguments.size() > 1;
+    start.world = parsing.config.world;
+    start.worldFile = parsing.worldFile;
+    if (parsing.config.seedGiven)
+        start.seed = parsing.config.seed;
     return ParseOutcome::Run;
 }

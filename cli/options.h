@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <optional>
 
 enum class Dump { None, Tables, Map, Path };
 
@@ -49,10 +50,29 @@ struct RunConfig
 
 enum class ParseOutcome { Run, Help, Version, Error };
 
+// Which program reads its command line: vormis-run takes every option, the
+// window only those of a world, its rule and a seed, within its own limits.
+enum class Program { Runner, Window };
+
+// What the window is asked to open.
+struct WindowStart
+{
+    bool given = false; // any option at all; without one the window starts as always
+    World world;
+    QString worldFile;  // --world's file, empty for none
+    std::optional<std::uint32_t> seed;
+    bool unknownOption = false; // the error: an option neither program knows (Qt's own, perhaps)
+};
+
 // Reads the command line (arguments[0] is the program) into config.  On Help
 // and Version, message is the text to print; on Error, it is one line naming
 // the option and the value at fault, without the program's name.  A world
 // file given with --world is read here.
 ParseOutcome parseCommandLine(const QStringList &arguments, RunConfig &config, QString &message);
+
+// The same for the window: the same options mean the same and fail with the
+// same words, and a value beyond what the window's dialog takes is refused
+// with the window's limit.
+ParseOutcome parseWindowCommandLine(const QStringList &arguments, WindowStart &start, QString &message);
 
 #endif

@@ -35,6 +35,40 @@ private slots:
         QCOMPARE(probe.view()->picture().pheromone, probe.colony().pheromoneTable());
     }
 
+    // A prepared world opens at generation 1 and names its file and rule in
+    // the title; the rule outlives Example and the dialog, the file does not.
+    void preparedWorldsAreNamedAndRepeatable()
+    {
+        World maze = World::startUp(12);
+        maze.obstacles = {{5, 4}, {5, 5}, {6, 5}};
+        maze.rule = Rule::AntSystem;
+        maze.alpha = 1;
+        const std::uint32_t seeds[3] = {7, 7, 8};
+        QString status[3];
+        for (int i = 0; i < 3; ++i) {
+            QString &seen = status[i];
+            MainWindow window;
+            MainWindowProbe probe(window);
+            window.openWorld(maze, seeds[i], QStringLiteral("maze.txt"));
+            QCOMPARE(window.windowTitle(), QStringLiteral("maze.txt (Ant System) \u2014 Vormis"));
+            QCOMPARE(probe.generationText(), QStringLiteral("1"));
+            QCOMPARE(probe.worldSizeText(), QStringLiteral("12x12"));
+            QVERIFY(probe.view()->picture().obstaclePath.contains(cellCentre(5, 5, 50)));
+            probe.advanceSpinBox()->setValue(29);
+            QTest::mouseClick(probe.advanceButton(), Qt::LeftButton);
+            seen = probe.generationText() + probe.antsText() + probe.stepsText() + probe.worldSizeText();
+            for (int x = 0; x < 12; ++x)
+                for (int y = 0; y < 12; ++y)
+                    seen += QString::number(probe.colony().pheromoneTable()[x][y], 'g', 17);
+            QTest::mouseClick(probe.exampleButton(), Qt::LeftButton);
+            QCOMPARE(window.windowTitle(), QStringLiteral("Ant System \u2014 Vormis"));
+            QCOMPARE(probe.colony().rule(), Rule::AntSystem);
+        }
+        QVERIFY(status[0].startsWith(QStringLiteral("30")));
+        QCOMPARE(status[0], status[1]);
+        QVERIFY(status[0] != status[2]);
+    }
+
     void advanceRunsAsManyGenerationsAsAsked()
     {
         MainWindow window;
