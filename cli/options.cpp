@@ -354,6 +354,28 @@ bool applySummaryCsv(Parsing &p, const QString &value, QString &error)
     return readOutputPath(QStringLiteral("summary-csv"), value, p.config.summaryCsvPath, error);
 }
 
+bool applyGif(Parsing &p, const QString &value, QString &error)
+{
+    return readOutputPath(QStringLiteral("gif"), value, p.config.gifPath, error);
+}
+
+bool applyGifEvery(Parsing &p, const QString &value, QString &error)
+{
+    RunConfig &config = p.config;
+    if (config.gifPath.isEmpty())
+        return reject(error, QStringLiteral("gif-every"), value, QStringLiteral("only used with --gif"));
+    if (!readWholeNumber(QStringLiteral("gif-every"), value, 1, kMaxGenerations, config.gifEvery, error))
+        return false;
+    const int frames = gifFrameCount(config.generations, config.gifEvery);
+    if (frames > kMaxGifFrames)
+        return reject(error, QStringLiteral("gif-every"), value,
+                      QStringLiteral("%1 frames; at most %2 (a frame every %3 generations or more)")
+                          .arg(frames)
+                          .arg(kMaxGifFrames)
+                          .arg((config.generations + kMaxGifFrames - 1) / kMaxGifFrames));
+    return true;
+}
+
 bool applyDump(Parsing &p, const QString &kind, QString &error)
 {
     if (kind == QLatin1String("tables"))
@@ -439,6 +461,13 @@ const std::vector<OptionSpec> &optionTable()
         {"chart", "FILE",
          QStringLiteral("Chart of the path lengths per generation, or of a sweep's settings; 900x500 PNG."),
          Stage::Outputs, applyChart},
+        {"gif", "FILE",
+         QStringLiteral("Animated picture of the first run: the world every K generations and at the last, with "
+                        "its generation, best path and the shortest possible."),
+         Stage::Outputs, applyGif},
+        {"gif-every", "K",
+         QStringLiteral("A frame of --gif every K generations (default: about 100 frames over the run)."),
+         Stage::Outputs, applyGifEvery},
         {"summary-csv", "FILE",
          QStringLiteral("One line per setting: its parameters and the statistics of its runs."), Stage::Outputs,
          applySummaryCsv},
@@ -548,7 +577,8 @@ bool checkCellsFree(const World &world, QString &error)
 bool checkPicturesGoToFiles(const RunConfig &config, QString &error)
 {
     for (const auto &[option, path] : {std::pair{QStringLiteral("png"), config.pngPath},
-                                       std::pair{QStringLiteral("chart"), config.chartPath}}) {
+                                       std::pair{QStringLiteral("chart"), config.chartPath},
+                                       std::pair{QStringLiteral("gif"), config.gifPath}}) {
         if (path == QLatin1String("-"))
             return reject(error, option, path, QStringLiteral("pictures go to a file, not to standard output"));
     }
@@ -597,8 +627,15 @@ bool checkRunCount(const RunConfig &config, QString &error)
 }
 
 // --png and --dump show the shard's last run: an empty shard has none.
+// --gif shows the first run of the sweep, which only the first shard has.
 bool checkShardHasRuns(const RunConfig &config, QString &error)
 {
+    if (config.sharded && config.shard != 1 && !config.gifPath.isEmpty()) {
+        error = QStringLiteral("--gif: shard %1/%2 does not run run 1, the one the animation shows")
+                    .arg(config.shard)
+                    .arg(config.shards);
+        return false;
+    }
     if (!config.sharded || config.shard <= config.runCount() || (config.pngPath.isEmpty() && config.dump == Dump::None))
         return true;
     error = QStringLiteral("--%1: shard %2/%3 has no runs to show (the sweep has %4)")
@@ -633,7 +670,8 @@ bool readMergeOptions(Parsing &p, QString &error)
 {
     for (const OptionSpec &spec : optionTable()) {
         const QString name = QString::fromLatin1(spec.name);
-        const bool allowed = (spec.stage == Stage::Outputs && name != QLatin1String("png"))
+        const bool picture = name == QLatin1String("png") || name.startsWith(QLatin1String("gif"));
+        const bool allowed = (spec.stage == Stage::Outputs && !picture)
                           || spec.stage == Stage::Merge || name == QLatin1String("jobs");
         if (!allowed && p.parser.isSet(name)) {
             error = QStringLiteral("--%1: not with --merge (the shard files hold the sweep)").arg(name);
@@ -719,6 +757,17 @@ ParseOutcome parseStart(QCommandLineParser &parser, const QStringList &arguments
 }
 
 } // namespace
+
+int defaultGifEvery(int generations)
+{
+    constexpr int kFramesInADefaultRun = 100;
+    return std::max(1, (generations + kFramesInADefaultRun - 1) / kFramesInADefaultRun);
+}
+
+int gifFrameCount(int generations, int every)
+{
+    return generations / every + (generations % every != 0 ? 1 : 0);
+}
 
 ParseOutcome parseCommandLine(const QStringList &arguments, RunConfig &config, QString &message)
 {

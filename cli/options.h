@@ -34,6 +34,8 @@ struct RunConfig
     QString pngPath;   // empty for none
     QString chartPath; // empty for none
     QString summaryCsvPath; // empty for none
+    QString gifPath;        // empty for none
+    int gifEvery = 0;       // a frame every gifEvery generations; 0: about 100 frames
     Dump dump = Dump::None;
     int dumpAnt = 0;
     int jobs = 1;       // threads running runs
@@ -47,6 +49,13 @@ struct RunConfig
     long long runCount() const { return static_cast<long long>(settings.size()) * repeat; }
     bool merging() const { return !mergeFiles.isEmpty(); }
 };
+
+// At most this many frames in --gif: a run's animation is for slides, not a film.
+constexpr int kMaxGifFrames = 1000;
+// The frame spacing of --gif when --gif-every is not given: about 100 frames.
+int defaultGifEvery(int generations);
+// Frames of a run of that many generations: every K-th generation and the last.
+int gifFrameCount(int generations, int every);
 
 enum class ParseOutcome { Run, Help, Version, Error };
 

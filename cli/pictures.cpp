@@ -22,7 +22,8 @@ QImage renderWorldImage(const WorldPicture &picture)
     return image;
 }
 
-WorldPicture worldPicture(Colony &colony, const World &world, const std::vector<Cell> &bestPath)
+WorldPicture worldPicture(double *const *pheromone, const World &world, const std::vector<Cell> &bestPath,
+                          const std::vector<Cell> &generationPath)
 {
     const int cell = kWorldPixels / world.size;
     WorldPicture picture;
@@ -32,14 +33,20 @@ WorldPicture worldPicture(Colony &colony, const World &world, const std::vector<
     picture.homeY = world.home.y;
     picture.foodX = world.food.x;
     picture.foodY = world.food.y;
-    picture.pheromone = colony.pheromoneTable();
+    picture.pheromone = pheromone;
+    picture.generationPath = cellPath(generationPath, cell);
     picture.bestPath = cellPath(bestPath, cell);
     picture.obstaclePath = obstacleOutline(world.obstacles, cell);
     picture.showGrid = true;
     picture.showPheromone = true;
     picture.showBestPath = true;
-    picture.showGenerationPath = false;
+    picture.showGenerationPath = !generationPath.empty();
     return picture;
+}
+
+WorldPicture worldPicture(Colony &colony, const World &world, const std::vector<Cell> &bestPath)
+{
+    return worldPicture(colony.pheromoneTable(), world, bestPath);
 }
 
 // ---------------------------------------------------------------------------

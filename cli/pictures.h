@@ -30,6 +30,11 @@ QImage renderWorldImage(const WorldPicture &picture);
 // picture borrows the colony's pheromone table.
 WorldPicture worldPicture(Colony &colony, const World &world, const std::vector<Cell> &bestPath);
 
+// The same from a pheromone table of one's own ([x][y], the world's size a
+// side), with this generation's path as well when one is given.
+WorldPicture worldPicture(double *const *pheromone, const World &world, const std::vector<Cell> &bestPath,
+                          const std::vector<Cell> &generationPath = {});
+
 // The path lengths over the generations of an experiment.
 struct ChartData
 {

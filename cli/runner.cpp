@@ -1,5 +1,6 @@
 #include "runner.h"
 
+#include "animation.h"
 #include "colony.h"
 #include "experiment.h"
 #include "options.h"
@@ -314,6 +315,7 @@ private:
     std::unique_ptr<Colony> m_colony; // the last run's, for its picture and dumps
     RunResult m_lastRun;
     std::unique_ptr<ChartCollector> m_chart;
+    std::unique_ptr<RunAnimation> m_animation; // of run 1, for --gif
     bool m_wantsRows = false;
     long long m_lastRunNumber = 0;
     std::atomic<long long> m_generationsDone{0};
@@ -328,6 +330,10 @@ Session::Session(const RunConfig &config)
     }
     if (!m_config.chartPath.isEmpty() && !m_config.isSweep())
         m_chart = std::make_unique<ChartCollector>(m_config);
+    if (!m_config.gifPath.isEmpty()) {
+        const int every = m_config.gifEvery > 0 ? m_config.gifEvery : defaultGifEvery(m_config.generations);
+        m_animation = std::make_unique<RunAnimation>(m_worlds.front(), m_config.generations, every, m_optimum);
+    }
 }
 
 OutputFile *Session::outputFor(const char *option)
@@ -345,7 +351,8 @@ bool Session::openOutputs()
     const std::pair<QString, QString> wanted[] = {{QStringLiteral("csv"), m_config.csvPath},
                                                   {QStringLiteral("summary-csv"), m_config.summaryCsvPath},
                                                   {QStringLiteral("png"), m_config.pngPath},
-                                                  {QStringLiteral("chart"), m_config.chartPath}};
+                                                  {QStringLiteral("chart"), m_config.chartPath},
+                                                  {QStringLiteral("gif"), m_config.gifPath}};
     for (const auto &[option, path] : wanted) {
         if (path.isEmpty() || (option == QLatin1String("csv") && m_config.csvToStandardOutput()))
             continue;
@@ -377,7 +384,8 @@ void Session::addRun(std::size_t setting, RunResult result, const std::vector<in
 }
 
 // Runs in a worker thread: touches only its own colony, the settings' worlds
-// and columns (read only) and the generation count (atomic).
+// and columns (read only), the generation count (atomic) and, for run 1
+// alone, the animation.
 RunOutcome Session::runOne(long long run, const RunPool<RunOutcome>::Emit &handOver)
 {
     RunOutcome outcome;
@@ -397,6 +405,8 @@ RunOutcome Session::runOne(long long run, const RunPool<RunOutcome>::Emit &handO
             outcome.bestSoFar.push_back(row.best);
             outcome.generationBest.push_back(row.generation.shortest);
         }
+        if (m_animation && run == 1)
+            m_animation->observe(*colony, row);
         m_generationsDone.fetch_add(1, std::memory_order_relaxed);
     };
     outcome.result = runExperiment(*colony, world, static_cast<int>(run), seed, m_config.generations, onRow);
@@ -494,6 +504,14 @@ void Session::writeSummaryAndPictures()
             write(chart, pngBytes(renderChart(m_chart->finish())));
         else
             write(chart, pngBytes(renderParameterChart(parameterChart(m_config, m_optimum, m_results))));
+    }
+    if (OutputFile *gif = outputFor("gif")) {
+        QByteArray bytes;
+        QString error;
+        if (m_animation->encode(bytes, error))
+            gif->write(bytes);
+        else
+            m_unencoded.push_back(gif->option() + QLatin1Char(' ') + gif->path() + QStringLiteral(": ") + error);
     }
 }
 

@@ -1,4 +1,4 @@
-#include "cli_test_support.h"
+#include "process_support.h"
 
 #include "animatedgif.h"
 #include "colony.h"
@@ -6,6 +6,7 @@
 #include "pictures.h"
 
 #include <QBuffer>
+#include <QTemporaryDir>
 
 #include <gif_lib.h>
 
@@ -138,4 +139,32 @@ TEST(AnimatedGif, RefusesFramesItCannotShow)
     ASSERT_TRUE(gif.encode(bytes, error));
     EXPECT_EQ(bytes, encoded({frame}, 10)) << "refused frames leave nothing behind";
     EXPECT_EQ(decode(bytes).frames.at(0), frame);
+}
+
+TEST(AnimatedGif, VormisRunAnimatesTheFirstRunOfTheFirstSetting)
+{
+    QTemporaryDir dir;
+    const auto gifOf = [&](QStringList arguments, const QString &name) {
+        const Ran ran = run(arguments << QStringLiteral("--gif") << dir.filePath(name));
+        EXPECT_EQ(ran.status, 0) << ran.err.toStdString();
+        return contents(dir.filePath(name));
+    };
+    const QStringList example = {"--example", "--seed", "3", "--generations", "25", "--gif-every", "10"};
+    const QByteArray plain = gifOf(example, QStringLiteral("plain.gif"));
+    const Decoded decoded = decode(plain);
+    EXPECT_EQ(decoded.frames.size(), 3u) << "generations 10, 20 and the last, 25";
+    EXPECT_TRUE(decoded.loopsForever);
+    EXPECT_EQ(decoded.delays, (std::vector<int>{10, 10, 200}));
+    EXPECT_EQ(decoded.frames.front().size(), QSize(610, 646));
+    EXPECT_EQ(gifOf(example, QStringLiteral("again.gif")), plain) << "the same options and seed, the same bytes";
+    EXPECT_EQ(gifOf(example + QStringList{"--rule", "vormis,as", "--repeat", "2"}, QStringLiteral("sweep.gif")), plain)
+        << "a sweep shows its first run";
+
+    for (const QStringList &bad : {QStringList{"--gif-every", "0", "--gif", "x.gif"},
+                                   QStringList{"--gif", "no/such/folder/x.gif"}}) {
+        const Ran ran = run(bad, dir.path());
+        EXPECT_EQ(ran.status, 2);
+        EXPECT_EQ(ran.err.count('\n'), 1) << ran.err.toStdString();
+    }
+    EXPECT_EQ(filesIn(dir.path()).size(), 3) << "bad input writes nothing";
 }

@@ -1,0 +1,50 @@
+#ifndef VORMIS_CLI_ANIMATION_H
+#define VORMIS_CLI_ANIMATION_H
+
+#include "experiment.h"
+#include "options.h"
+#include "world.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+class Colony;
+
+// The animated picture of one run: every K-th generation and the last, the
+// world as --png paints it with the generation's shortest path added, and a
+// caption under it.  The run's colony is looked at while it runs (in any
+// thread); the frames are painted and encoded afterwards, in the thread
+// that owns the fonts.
+class RunAnimation
+{
+public:
+    RunAnimation(const World &world, int generations, int every, int optimum);
+
+    // After each generation of the run.
+    void observe(const Colony &colony, const GenerationRow &row);
+    int frameCount() const { return static_cast<int>(m_frames.size()); }
+    // The GIF's bytes; false with a message when it cannot be made.
+    bool encode(QByteArray &bytes, QString &error) const;
+
+private:
+    struct Frame
+    {
+        int generation = 0;
+        int best = 0;
+        std::vector<double> pheromone; // [x * N + y]
+        std::vector<Cell> path;        // the generation's shortest
+        std::vector<Cell> bestPath;
+    };
+    QString caption(const Frame &frame) const;
+
+    World m_world;
+    int m_generations;
+    int m_every;
+    int m_optimum;
+    std::vector<Cell> m_bestPath; // so far
+    std::vector<Frame> m_frames;
+};
+
+#endif
