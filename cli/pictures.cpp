@@ -414,22 +414,39 @@ void drawLegend(QPainter &painter, const QRectF &plot, const std::vector<LegendE
     }
 }
 
+// A white picture of a chart's size and a painter on it, smoothing lines and
+// text.
+struct ChartCanvas
+{
+    explicit ChartCanvas(QSize size) : image(size, QImage::Format_ARGB32_Premultiplied)
+    {
+        image.fill(Qt::white);
+        painter.begin(&image);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setRenderHint(QPainter::TextAntialiasing, true);
+    }
+    QImage finish()
+    {
+        painter.end();
+        return image;
+    }
+
+    QImage image;
+    QPainter painter;
+};
+
 } // namespace
 
 QImage renderChart(const ChartData &data, QSize size)
 {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    ChartCanvas canvas(size);
+    QPainter &painter = canvas.painter;
     const ChartFrame frame = chartFrame(data, size);
     drawTitles(painter, QStringLiteral("Path length per generation"), data.subtitle, size);
     drawAxes(painter, frame, size);
     drawPlot(painter, frame, data);
     drawLegend(painter, frame.plot, legendEntries(data));
-    painter.end();
-    return image;
+    return canvas.finish();
 }
 
 // ---------------------------------------------------------------------------
@@ -612,11 +629,8 @@ void drawSweepPlot(QPainter &painter, const SweepFrame &f, const ParameterChartD
 
 QImage renderParameterChart(const ParameterChartData &data, QSize size)
 {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    ChartCanvas canvas(size);
+    QPainter &painter = canvas.painter;
     const std::vector<LegendEntry> legend = sweepLegend(data);
     const double legendSpace = size.width() - 76 - 28;
     const SweepFrame frame = sweepFrame(data, size, static_cast<int>(legendRows(legend, legendSpace).size()));
@@ -624,6 +638,5 @@ QImage renderParameterChart(const ParameterChartData &data, QSize size)
     drawSweepAxes(painter, frame, data, size);
     drawSweepPlot(painter, frame, data);
     drawLegend(painter, frame.plot, legend);
-    painter.end();
-    return image;
+    return canvas.finish();
 }
