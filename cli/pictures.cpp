@@ -144,19 +144,28 @@ void drawTitles(QPainter &painter, const QString &title, const QString &subtitle
     painter.drawText(QRectF(0, 36, size.width(), 20), Qt::AlignHCenter | Qt::AlignVCenter, subtitle);
 }
 
-// Grid lines, ticks with their numbers, and the axis titles.
-void drawAxes(QPainter &painter, const ChartFrame &f, QSize size)
+// The grid lines across the path lengths, each with its tick and number;
+// for both kinds of chart.
+template <typename Frame, typename Label>
+void drawLengthLines(QPainter &painter, const Frame &f, Label label)
 {
     const QRectF &plot = f.plot;
-    painter.setFont(chartFont(12));
     for (double v = f.yLow; v <= f.yHigh + f.yStep / 2; v += f.yStep) {
         const double y = std::round(f.yAt(v)) + 0.5;
         painter.setPen(QPen(kGridLine, 1));
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         painter.setPen(kInk);
         painter.drawLine(QPointF(plot.left() - 5, y), QPointF(plot.left(), y));
-        painter.drawText(QRectF(0, y - 10, plot.left() - 9, 20), Qt::AlignRight | Qt::AlignVCenter, tickText(v));
+        painter.drawText(QRectF(0, y - 10, plot.left() - 9, 20), Qt::AlignRight | Qt::AlignVCenter, label(v));
     }
+}
+
+// Grid lines, ticks with their numbers, and the axis titles.
+void drawAxes(QPainter &painter, const ChartFrame &f, QSize size)
+{
+    const QRectF &plot = f.plot;
+    painter.setFont(chartFont(12));
+    drawLengthLines(painter, f, [](double v) { return tickText(v); });
     for (double v = 0; v <= f.xHigh + f.xStep / 1000; v += f.xStep) {
         const double x = std::round(f.xAt(v)) + 0.5;
         painter.setPen(QPen(kGridLine, 1));
@@ -536,15 +545,7 @@ void drawSweepAxes(QPainter &painter, const SweepFrame &f, const ParameterChartD
 {
     const QRectF &plot = f.plot;
     painter.setFont(chartFont(12));
-    for (double v = f.yLow; v <= f.yHigh + f.yStep / 2; v += f.yStep) {
-        const double y = std::round(f.yAt(v)) + 0.5;
-        painter.setPen(QPen(kGridLine, 1));
-        painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
-        painter.setPen(kInk);
-        painter.drawLine(QPointF(plot.left() - 5, y), QPointF(plot.left(), y));
-        painter.drawText(QRectF(0, y - 10, plot.left() - 9, 20), Qt::AlignRight | Qt::AlignVCenter,
-                         lengthTick(v, f.yStep));
-    }
+    drawLengthLines(painter, f, [&f](double v) { return lengthTick(v, f.yStep); });
     // Every value gets a tick; their names skip as many as they must not to
     // run into each other.
     const QFontMetrics metrics(painter.font());
