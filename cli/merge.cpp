@@ -1,5 +1,7 @@
 #include "merge.h"
 
+#include "worldfile.h"
+
 #include <QFile>
 
 #include <algorithm>
@@ -13,11 +15,6 @@ const QByteArray kWorldPrefix = "#world options as given: ";
 const QByteArray kGivenPrefix = "#parameters as given: ";
 const QByteArray kRunPrefix = "#run ";
 const QByteArray kEnd = "#end";
-
-QString cellText(Cell cell)
-{
-    return QStringLiteral("%1,%2").arg(cell.x).arg(cell.y);
-}
 
 // The whole sweep as options that parseCommandLine reads back.
 QStringList sweepArguments(const RunConfig &config)

@@ -146,11 +146,6 @@ bool readCell(const QString &option, const QString &text, int size, Cell &out, Q
     return true;
 }
 
-QString cellText(Cell cell)
-{
-    return QStringLiteral("%1,%2").arg(cell.x).arg(cell.y);
-}
-
 // ---- the options, one function each ----------------------------------------
 
 bool applyExample(Parsing &p, const QString &, QString &)

@@ -5,14 +5,10 @@
 
 #include "options.h"
 #include "sweep.h"
+#include "worldfile.h"
 
 
 namespace {
-
-QString cellText(Cell cell)
-{
-    return QStringLiteral("%1,%2").arg(cell.x).arg(cell.y);
-}
 
 // Right-aligns text in a column of the given width.
 QString column(const QString &text, int width)

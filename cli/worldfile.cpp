@@ -58,6 +58,11 @@ std::vector<QByteArray> linesOf(const QByteArray &text)
 
 } // namespace
 
+QString cellText(Cell cell)
+{
+    return QStringLiteral("%1,%2").arg(cell.x).arg(cell.y);
+}
+
 QString WorldFileError::text(const QString &fileName) const
 {
     QString where = fileName;

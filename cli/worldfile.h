@@ -6,6 +6,9 @@
 #include <QByteArray>
 #include <QString>
 
+// A cell as the options write it: "X,Y".
+QString cellText(Cell cell);
+
 // Where a world file went wrong.  line and column count from 1; 0 means the
 // message is about the whole file (or the whole line).
 struct WorldFileError
