@@ -62,11 +62,6 @@ int worldFileFd = -1;
             fail(#condition, QString(__VA_ARGS__));        \
     } while (false)
 
-QString cellText(Cell c)
-{
-    return QStringLiteral("%1,%2").arg(c.x).arg(c.y);
-}
-
 // What a world file means, worked out line by line without the reader: the
 // lines (a final newline dropped, one '\r' taken off each line end), and
 // whether they make a world: N lines of N characters from ". # H F", N from
