@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Runs a fixed set of vormis-run commands and keeps everything they write
+# (standard output and error, exit status, CSVs, dumps, pictures, GIFs,
+# merges) in one folder, so that two builds can be compared byte for byte:
+#
+#   tools/snapshot-outputs.sh BUILD_DIR OUT_DIR
+#   diff -r before/ after/
+#
+# The commands cover every rule, several seeds, worlds of 8 to 100 cells,
+# sweeps, shards and their merge, and the faults of bad input.
+set -uo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+run=$(cd "$1" && pwd)/vormis-run
+out=$2
+mkdir -p "$out"
+cd "$out" || exit 2
+export QT_QPA_PLATFORM=offscreen
+n=0
+snap() { # NAME ARGS...: runs vormis-run ARGS in OUT_DIR, keeping its streams
+  local name=$1; shift
+  n=$((n + 1))
+  "$run" "$@" >"$name.out" 2>"$name.err"
+  echo $? >"$name.status"
+}
+w=$root/docs/worlds
+snap default --seed 1
+snap example-csv --example --seed 2 --generations 50 --csv example.csv
+snap csv-stdout --seed 3 --generations 20 --csv -
+snap repeat --seed 4 --repeat 5 --generations 80 --csv repeat.csv --png repeat.png --chart repeat-chart.png --summary-csv repeat-summary.csv
+snap maze-tables --world "$w/maze.txt" --seed 5 --generations 40 --dump tables
+snap map --example --seed 6 --generations 30 --dump map --ant 2
+snap path --example --seed 6 --generations 30 --dump path --ant 1
+snap big30 --size 30 --ants 30 --seed 7 --generations 30 --png big30.png --dump tables
+snap big100 --size 100 --ants 50 --seed 8 --generations 5 --csv big100.csv
+for rule in vormis as acs mmas; do
+  snap "rule-$rule" --rule "$rule" --seed 9 --repeat 3 --generations 60 --ants 10 --beta 2 --csv "rule-$rule.csv" --dump tables
+  snap "trap-$rule" --world "$w/trap.txt" --rule "$rule" --seed 10 --generations 100 --summary-csv "trap-$rule.csv"
+done
+snap sweep --example --beta 0:3:1 --ants 1,2,4 --repeat 4 --seed 1 --generations 40 --jobs 2 --csv sweep.csv --summary-csv sweep-summary.csv --chart sweep-chart.png
+snap sweep-rules --rule vormis,as,acs,mmas --alpha 0,2 --q0 0.5,0.9 --repeat 3 --seed 11 --generations 50 --summary-csv sweep-rules.csv --chart sweep-rules.png
+snap gif --example --seed 3 --generations 25 --gif-every 10 --gif example.gif
+for k in 1 2 3; do
+  snap "shard$k" --example --ro 0.1,0.2 --alpha 0,1 --repeat 3 --seed 1 --generations 20 --shard "$k/3" --csv "shard$k.csv"
+done
+snap merge --merge shard1.csv shard2.csv shard3.csv --csv merged.csv --summary-csv merged-summary.csv --chart merged-chart.png
+snap bad-size --size 2
+snap bad-world --world "$w/missing.txt"
+snap bad-option --nonsense
+snap bad-range --ro 0:1:0
+snap help --help
+echo "snapshot-outputs: $n commands into $out"
