@@ -1,5 +1,6 @@
+#include "exitstatus.h"
 #include "mainwindow.h"
-#include "options.h"
+#include "windowoptions.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -8,8 +9,6 @@
 #include <iostream>
 
 namespace {
-
-enum ExitStatus { ExitSuccess = 0, ExitBadInput = 2 };
 
 bool asksForText(int argc, char **argv)
 {
@@ -61,14 +60,14 @@ int main(int argc, char **argv)
     // only Qt knows (-style, -platform, ...) wait for it: it takes them out.
     if (asksForText(argc, argv)) {
         QCoreApplication core(argc, argv);
-        return std::max(answer(parseWindowCommandLine(QCoreApplication::arguments(), start, message), message), 0);
+        return std::max(answer(parseWindowCommandLine(QCoreApplication::arguments(), windowProfile(), start, message), message), 0);
     }
-    const ParseOutcome early = parseWindowCommandLine(argumentsOf(argc, argv), start, message);
+    const ParseOutcome early = parseWindowCommandLine(argumentsOf(argc, argv), windowProfile(), start, message);
     if (early == ParseOutcome::Error && !start.unknownOption)
         return answer(early, message);
 
     QApplication application(argc, argv);
-    const int status = answer(parseWindowCommandLine(QCoreApplication::arguments(), start, message), message);
+    const int status = answer(parseWindowCommandLine(QCoreApplication::arguments(), windowProfile(), start, message), message);
     if (status >= 0)
         return status;
     // Lets the desktop match the window to its menu entry and icon.

@@ -1,6 +1,7 @@
 #include "cli_test_support.h"
 
 #include "options.h"
+#include "windowoptions.h"
 
 #include <QTemporaryDir>
 
@@ -174,7 +175,7 @@ TEST(WindowOptions, TheWindowsLimitsAndTheRunnersWords)
 {
     const auto window = [](QStringList arguments, WindowStart &start, QString &message) {
         arguments.prepend(QStringLiteral("vormis"));
-        return parseWindowCommandLine(arguments, start, message);
+        return parseWindowCommandLine(arguments, windowProfile(), start, message);
     };
     WindowStart start;
     QString message;

@@ -1,5 +1,5 @@
-#ifndef VORMIS_CLI_ANIMATION_H
-#define VORMIS_CLI_ANIMATION_H
+#ifndef VORMIS_RUNNER_ANIMATION_H
+#define VORMIS_RUNNER_ANIMATION_H
 
 #include "experiment.h"
 #include "options.h"

@@ -1,5 +1,5 @@
-#ifndef VORMIS_CLI_MERGE_H
-#define VORMIS_CLI_MERGE_H
+#ifndef VORMIS_RUNNER_MERGE_H
+#define VORMIS_RUNNER_MERGE_H
 
 #include "experiment.h"
 #include "options.h"

@@ -150,11 +150,10 @@ private:
 QString worldText(const RunConfig &config)
 {
     QString text = QStringLiteral("%1x%1 world").arg(config.world.size);
-    const bool acs = config.parameters[0].contains(QLatin1String(ruleName(Rule::AntColonySystem)));
     for (const Parameter p : {Parameter::Ants, Parameter::Alpha, Parameter::Beta, Parameter::Ro, Parameter::Rule,
                               Parameter::Q0, Parameter::Xi}) {
         const QStringList &values = config.parameters[static_cast<std::size_t>(p)];
-        if (values.size() != 1 || ((p == Parameter::Q0 || p == Parameter::Xi) && !acs))
+        if (values.size() != 1 || !anyRuleTakes(config.parameters, p))
             continue;
         if (p == Parameter::Ants)
             text += QStringLiteral(", %1 ants").arg(values[0]);
@@ -568,10 +567,16 @@ void Session::printDump() const
     }
 }
 
-bool standardOutputWritten()
+// The exit status once the runs are reported: a summary that did not reach
+// standard output is a failed output too.
+int finalStatus(bool written)
 {
     std::cout.flush();
-    return std::cout.good() && std::fflush(stdout) == 0 && !std::ferror(stdout);
+    if (!std::cout.good() || std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        printError(QStringLiteral("cannot write to standard output"));
+        return ExitOutputFailed;
+    }
+    return written ? ExitSuccess : ExitOutputFailed;
 }
 
 } // namespace
@@ -610,11 +615,7 @@ int mergeShards(const RunConfig &options)
     session.writeSummaryAndPictures();
     const bool written = session.commitOutputs() && copied;
     session.printSummary();
-    if (!standardOutputWritten()) {
-        printError(QStringLiteral("cannot write to standard output"));
-        return ExitOutputFailed;
-    }
-    return written ? ExitSuccess : ExitOutputFailed;
+    return finalStatus(written);
 }
 
 } // namespace
@@ -648,9 +649,5 @@ int runCommandLine(const QStringList &arguments)
     const bool written = session.commitOutputs();
     session.printSummary();
     session.printDump();
-    if (!standardOutputWritten()) {
-        printError(QStringLiteral("cannot write to standard output"));
-        return ExitOutputFailed;
-    }
-    return written ? ExitSuccess : ExitOutputFailed;
+    return finalStatus(written);
 }

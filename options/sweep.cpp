@@ -1,97 +1,20 @@
 #include "sweep.h"
 
+#include "numbers.h"
+
 #include <QLocale>
 #include <QRegularExpression>
 #include <QSet>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
 
-constexpr int kSignificantDigits = 15; // what a double holds exactly, and gives back as typed
-constexpr int kMaxDecimals = 18; // 1 at this scale still fits a long long
-
-bool isAcs(const QString &rule)
-{
-    return rule == QLatin1String(ruleName(Rule::AntColonySystem));
-}
-
-// A decimal units / 10^scale, kept in whole numbers and in its shortest
-// form: no trailing zeros after the point.
-struct Decimal
-{
-    long long units = 0;
-    int scale = 0;
-};
-
-long long powerOfTen(int exponent)
-{
-    long long value = 1;
-    while (exponent-- > 0)
-        value *= 10;
-    return value;
-}
-
-QString decimalText(Decimal d)
-{
-    QString digits = QString::number(d.units);
-    if (d.scale == 0)
-        return digits;
-    if (digits.size() <= d.scale)
-        digits = QString(d.scale - digits.size() + 1, QLatin1Char('0')) + digits;
-    digits.insert(digits.size() - d.scale, QLatin1Char('.'));
-    while (digits.endsWith(QLatin1Char('0')))
-        digits.chop(1);
-    if (digits.endsWith(QLatin1Char('.')))
-        digits.chop(1);
-    return digits;
-}
-
-// Digits with an optional point and an optional exponent, no sign: "0.05",
-// ".5", "1.", "5e-2".  Fails (why set) on anything else, on more than
-// kSignificantDigits digits and on a value above 1 or with too fine a place.
-std::optional<Decimal> readFraction(const QString &text, QString &why)
-{
-    why = QStringLiteral("expected a number from 0 to 1");
-    static const QRegularExpression form(QStringLiteral("^([0-9]*)(?:\\.([0-9]*))?(?:[eE]([-+]?[0-9]{1,2}))?$"));
-    const QRegularExpressionMatch match = form.match(text);
-    if (!match.hasMatch() || match.capturedLength(1) + match.capturedLength(2) == 0)
-        return std::nullopt;
-    QString digits = match.captured(1) + match.captured(2);
-    int scale = static_cast<int>(match.capturedLength(2)) - match.captured(3).toInt();
-    while (digits.size() > 1 && digits.startsWith(QLatin1Char('0')))
-        digits.remove(0, 1);
-    while (scale > 0 && digits.size() > 1 && digits.endsWith(QLatin1Char('0'))) {
-        digits.chop(1);
-        --scale;
-    }
-    if (digits == QLatin1String("0"))
-        return Decimal{0, 0};
-    // Whole digits before the point: more than one, or one that is not a
-    // bare 1, is above 1.
-    const qsizetype wholeDigits = digits.size() - scale;
-    if (wholeDigits > 1 || (wholeDigits == 1 && digits != QLatin1String("1")))
-        return std::nullopt;
-    if (digits.size() > kSignificantDigits) {
-        why += QStringLiteral(" with at most %1 significant digits").arg(kSignificantDigits);
-        return std::nullopt;
-    }
-    if (scale > kMaxDecimals) {
-        why += QStringLiteral(" with at most %1 decimal places").arg(kMaxDecimals);
-        return std::nullopt;
-    }
-    return Decimal{digits.toLongLong(), scale};
-}
-
 std::optional<long long> readWhole(const QString &text, const ValueKind &kind)
 {
-    if (text.isEmpty() || text.size() > 18)
-        return std::nullopt;
-    for (const QChar c : text)
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return std::nullopt;
-    const long long value = text.toLongLong();
-    if (value < kind.low || value > kind.high)
+    const std::optional<long long> value = wholeNumber(text);
+    if (!value || *value < kind.low || *value > kind.high)
         return std::nullopt;
     return value;
 }
@@ -101,7 +24,7 @@ std::optional<long long> readWhole(const QString &text, const ValueKind &kind)
 std::optional<Decimal> readValue(const QString &text, const ValueKind &kind, QString &why)
 {
     if (!kind.whole)
-        return readFraction(text, why);
+        return fraction(text, why);
     why = QStringLiteral("expected ") + kind.expected();
     const std::optional<long long> value = readWhole(text, kind);
     return value ? std::optional<Decimal>(Decimal{*value, 0}) : std::nullopt;
@@ -125,10 +48,8 @@ bool readRangeUnits(const QStringList &parts, const ValueKind &kind, Decimal (&o
         out[i] = *value;
         scale = std::max(scale, out[i].scale);
     }
-    for (Decimal &d : out) {
-        d.units *= powerOfTen(scale - d.scale);
-        d.scale = scale;
-    }
+    for (Decimal &d : out)
+        d = d.atScale(scale);
     return true;
 }
 
@@ -157,7 +78,7 @@ bool readRange(const QString &text, const ValueKind &kind, QStringList &values, 
         return false;
     }
     for (long long k = 0; k < count; ++k)
-        values.push_back(decimalText({from.units + k * step.units, from.scale}));
+        values.push_back(Decimal{from.units + k * step.units, from.scale}.text());
     return true;
 }
 
@@ -180,6 +101,19 @@ const char *parameterName(Parameter parameter)
 {
     static const char *const names[kParameterCount] = {"rule", "alpha", "beta", "ro", "ants", "q0", "xi"};
     return names[static_cast<int>(parameter)];
+}
+
+bool ruleTakes(const QString &rule, Parameter parameter)
+{
+    if (parameter != Parameter::Q0 && parameter != Parameter::Xi)
+        return true;
+    return rule == QLatin1String(ruleName(Rule::AntColonySystem));
+}
+
+bool anyRuleTakes(const ParameterValues &values, Parameter parameter)
+{
+    const QStringList &rules = values[static_cast<std::size_t>(Parameter::Rule)];
+    return std::any_of(rules.begin(), rules.end(), [parameter](const QString &rule) { return ruleTakes(rule, parameter); });
 }
 
 QString ValueKind::expected() const
@@ -207,7 +141,7 @@ bool readValues(const QString &text, const ValueKind &kind, QStringList &values,
                 why = QStringLiteral("%1 in the list, not %2").arg(fault, item);
             return false;
         }
-        values.push_back(decimalText(*value));
+        values.push_back(value->text());
     }
     return rejectRepeatedValues(values, why);
 }
@@ -245,7 +179,7 @@ long long settingCount(const ParameterValues &values)
         common *= values[static_cast<std::size_t>(p)].size();
     long long count = 0;
     for (const QString &rule : values[0]) {
-        count += isAcs(rule) ? common * values[5].size() * values[6].size() : common;
+        count += ruleTakes(rule, Parameter::Q0) ? common * values[5].size() * values[6].size() : common;
     }
     return count;
 }
@@ -262,7 +196,7 @@ std::vector<Setting> allSettings(const ParameterValues &values)
             return;
         }
         const auto index = static_cast<std::size_t>(p);
-        if (p >= static_cast<int>(Parameter::Q0) && !isAcs(setting[0])) {
+        if (!ruleTakes(setting[0], static_cast<Parameter>(p))) {
             setting[index].clear();
             self(self, p + 1);
             return;

@@ -1,5 +1,6 @@
 #include "merge.h"
 
+#include "numbers.h"
 #include "worldfile.h"
 
 #include <QFile>
@@ -24,9 +25,8 @@ QStringList sweepArguments(const RunConfig &config)
                           cellText(world.home), QStringLiteral("--food"), cellText(world.food)};
     for (const Cell &cell : world.obstacles)
         arguments << QStringLiteral("--obstacle") << cellText(cell);
-    const bool acs = config.parameters[0].contains(QLatin1String(ruleName(Rule::AntColonySystem)));
     for (int p = 0; p < kParameterCount; ++p) {
-        if (p >= static_cast<int>(Parameter::Q0) && !acs)
+        if (!anyRuleTakes(config.parameters, static_cast<Parameter>(p)))
             continue;
         arguments << QStringLiteral("--") + QLatin1String(parameterName(static_cast<Parameter>(p)))
                   << config.parameters[static_cast<std::size_t>(p)].join(QLatin1Char(','));
@@ -36,15 +36,10 @@ QStringList sweepArguments(const RunConfig &config)
     return arguments;
 }
 
-// A whole number of at most 18 digits; -1 for anything else.
+// A count or number of the file: negative for anything but a whole number.
 long long wholeNumber(const QByteArray &text)
 {
-    if (text.isEmpty() || text.size() > 18)
-        return -1;
-    for (const char c : text)
-        if (c < '0' || c > '9')
-            return -1;
-    return text.toLongLong();
+    return ::wholeNumber(QString::fromLatin1(text)).value_or(-1);
 }
 
 // One file read line by line, knowing where each line starts.

@@ -1,5 +1,6 @@
 #include "options.h"
 
+#include "numbers.h"
 #include "worldfile.h"
 
 #include <QCommandLineParser>
@@ -16,6 +17,7 @@ struct Parsing
 {
     const QCommandLineParser &parser;
     Program program;
+    const WindowProfile *window; // the window's limits; null for vormis-run
     RunConfig config;
     QString source;    // "the example world", "the world file", or empty
     QString worldFile; // --world's file
@@ -39,32 +41,6 @@ struct OptionSpec
     bool window = false; // the window takes it too
 };
 
-// What the window takes: what its configuration dialog accepts, one value
-// each (a sweep is vormis-run's), and worlds of at most 30 cells a side.
-struct WindowLimit
-{
-    const char *option;
-    double low;
-    double high;
-    const char *limit;  // the window's, from low (%1) to high (%2)
-    const char *runner; // vormis-run's
-    const char *help;   // the option's help in the window
-};
-
-constexpr WindowLimit kWindowLimits[] = {
-    {"size", 3, 30, "the window shows %1 to %2 cells a side", "vormis-run takes larger worlds",
-     "Cells a side, 3 to 30 (default 10)."},
-    {"ants", 1, 30, "the window shows %1 to %2 ants", "vormis-run takes up to 1000",
-     "Ants in the colony, 1 to 30 (default 5)."},
-    {"alpha", 0, 10, "the window takes %1 to %2", "vormis-run takes up to 100",
-     "Weight of the pheromone, 0 to 10 (default 2)."},
-    {"beta", 0, 10, "the window takes %1 to %2", "vormis-run takes up to 100",
-     "Weight of the heuristic, 0 to 10 (default 1)."},
-    {"ro", 0, 0.99, "the window takes %1 to %2", "vormis-run takes up to 1",
-     "Pheromone evaporation per generation, 0 to 0.99 (default 0.1)."},
-};
-constexpr int kWindowLargest = 30;
-
 bool reject(QString &error, const QString &option, const QString &value, const QString &expected)
 {
     error = QStringLiteral("--%1 %2: %3").arg(option, value, expected);
@@ -81,40 +57,21 @@ QString limitText(double value)
 // reading, which says so as vormis-run does.
 bool withinWindow(const Parsing &p, const QString &option, const QString &value, QString &error)
 {
-    if (p.program != Program::Window)
+    if (!p.window)
         return true;
-    for (const WindowLimit &limit : kWindowLimits) {
-        if (option != QLatin1String(limit.option))
+    for (const WindowLimit &limit : p.window->limits) {
+        if (option != limit.option)
             continue;
         if (value.contains(QLatin1Char(',')) || value.contains(QLatin1Char(':')))
             return reject(error, option, value, QStringLiteral("the window runs one value at a time; vormis-run sweeps"));
         bool number = false;
         const double v = value.toDouble(&number);
         if (number && (v < limit.low || v > limit.high)) {
-            const QString window = QLatin1String(limit.limit).arg(limitText(limit.low), limitText(limit.high));
-            return reject(error, option, value, window + QStringLiteral("; ") + QLatin1String(limit.runner));
+            const QString window = limit.limit.arg(limitText(limit.low), limitText(limit.high));
+            return reject(error, option, value, window + QStringLiteral("; ") + limit.runner);
         }
     }
     return true;
-}
-
-// A whole number in plain decimal digits, optionally negative; nothing else
-// (no sign '+', no spaces, no hex).  Too many digits count as not a number
-// in range, which the caller reports the same way.
-std::optional<long long> wholeNumber(const QString &text)
-{
-    const qsizetype digitsFrom = text.startsWith(QLatin1Char('-')) ? 1 : 0;
-    const qsizetype digits = text.size() - digitsFrom;
-    if (digits < 1 || digits > 18)
-        return std::nullopt;
-    long long value = 0;
-    for (qsizetype i = digitsFrom; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return std::nullopt;
-        value = value * 10 + (c.unicode() - '0');
-    }
-    return digitsFrom ? -value : value;
 }
 
 template <typename Number>
@@ -135,14 +92,12 @@ bool readWholeNumber(const QString &option, const QString &text, long long low, 
 bool readCell(const QString &option, const QString &text, int size, Cell &out, QString &error)
 {
     const QString expected = QStringLiteral("expected X,Y with X and Y whole numbers from 0 to %1").arg(size - 1);
-    const QStringList parts = text.split(QLatin1Char(','));
-    const std::optional<long long> x = parts.size() == 2 ? wholeNumber(parts[0]) : std::nullopt;
-    const std::optional<long long> y = parts.size() == 2 ? wholeNumber(parts[1]) : std::nullopt;
-    if (!x || !y)
+    long long x = 0, y = 0;
+    if (!wholeNumberPair(text, QLatin1Char(','), x, y))
         return reject(error, option, text, expected);
-    if (*x < 0 || *y < 0 || *x >= size || *y >= size)
+    if (x < 0 || y < 0 || x >= size || y >= size)
         return reject(error, option, text, QStringLiteral("outside the %1x%1 grid (%2)").arg(size).arg(expected));
-    out = {static_cast<int>(*x), static_cast<int>(*y)};
+    out = {static_cast<int>(x), static_cast<int>(y)};
     return true;
 }
 
@@ -170,12 +125,9 @@ bool applyWorldFile(Parsing &p, const QString &path, QString &error)
     }
     p.source = QStringLiteral("the world file");
     p.worldFile = path;
-    if (p.program == Program::Window && p.config.world.size > kWindowLargest)
+    if (p.window && p.config.world.size > p.window->largestWorld)
         return reject(error, QStringLiteral("world"), path,
-                      QStringLiteral("a %1x%1 world; the window shows 3 to %2 cells a side, vormis-run takes larger "
-                                     "worlds")
-                          .arg(p.config.world.size)
-                          .arg(kWindowLargest));
+                      QStringLiteral("a %1x%1 world; %2").arg(p.config.world.size).arg(p.window->largerWorld));
     return true;
 }
 
@@ -252,8 +204,7 @@ bool applyRule(Parsing &p, const QString &value, QString &error)
 // q0 and xi mean something only to Ant Colony System.
 bool readAcsParameter(Parsing &p, Parameter parameter, const QString &value, QString &error)
 {
-    const QString acs = QString::fromLatin1(ruleName(Rule::AntColonySystem));
-    if (!p.config.parameters[static_cast<std::size_t>(Parameter::Rule)].contains(acs))
+    if (!anyRuleTakes(p.config.parameters, parameter))
         return reject(error, QString::fromLatin1(parameterName(parameter)), value,
                       QStringLiteral("only used with --rule acs"));
     return readParameter(p, parameter, {false, 0, 1}, value, error);
@@ -306,17 +257,16 @@ bool applyJobs(Parsing &p, const QString &value, QString &error)
 
 bool applyShard(Parsing &p, const QString &value, QString &error)
 {
-    const QStringList parts = value.split(QLatin1Char('/'));
-    const std::optional<long long> shard = parts.size() == 2 ? wholeNumber(parts[0]) : std::nullopt;
-    const std::optional<long long> shards = parts.size() == 2 ? wholeNumber(parts[1]) : std::nullopt;
-    if (!shard || !shards || *shards < 1 || *shards > kMaxRuns || *shard < 1 || *shard > *shards)
+    long long shard = 0, shards = 0;
+    if (!wholeNumberPair(value, QLatin1Char('/'), shard, shards) || shards < 1 || shards > kMaxRuns || shard < 1
+        || shard > shards)
         return reject(error, QStringLiteral("shard"), value,
                       QStringLiteral("expected K/N with 1 <= K <= N <= %1").arg(kMaxRuns));
     if (!p.config.seedGiven)
         return reject(error, QStringLiteral("shard"), value,
                       QStringLiteral("needs --seed, so that every shard runs the same seeds"));
-    p.config.shard = static_cast<int>(*shard);
-    p.config.shards = static_cast<int>(*shards);
+    p.config.shard = static_cast<int>(shard);
+    p.config.shards = static_cast<int>(shards);
     p.config.sharded = true;
     return true;
 }
@@ -481,26 +431,23 @@ bool offered(const OptionSpec &spec, Program program)
 }
 
 // The window states its own limits and keeps one colony.
-QString helpFor(const OptionSpec &spec, Program program)
+QString helpFor(const OptionSpec &spec, const WindowProfile *window)
 {
-    if (program == Program::Window) {
-        for (const WindowLimit &limit : kWindowLimits)
-            if (qstrcmp(spec.name, limit.option) == 0)
-                return QString::fromLatin1(limit.help);
-        if (qstrcmp(spec.name, "seed") == 0)
-            return QStringLiteral("Seed of the colony, 0 to 4294967295 (default: from the clock).");
-    }
+    if (!window)
+        return spec.help;
+    for (const WindowLimit &limit : window->limits)
+        if (limit.option == QLatin1String(spec.name))
+            return limit.help;
+    if (qstrcmp(spec.name, "seed") == 0)
+        return window->seedHelp;
     return spec.help;
 }
 
-void addOptions(QCommandLineParser &parser, Program program)
+void addOptions(QCommandLineParser &parser, Program program, const WindowProfile *window)
 {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    if (program == Program::Window)
-        parser.setApplicationDescription(QStringLiteral(
-            "Shows Vormis's ant colony at work in a window.  The options open it on a\n"
-            "prepared world, as vormis-run reads them, within what the window's own\n"
-            "configuration dialog takes; --seed makes its generations repeatable."));
+    if (window)
+        parser.setApplicationDescription(window->description);
     else
         parser.setApplicationDescription(QStringLiteral(
         "Runs Vormis's ant colony without its window: a number of generations, once or\n"
@@ -515,7 +462,7 @@ void addOptions(QCommandLineParser &parser, Program program)
         if (!offered(spec, program))
             continue;
         const QString valueName = spec.valueName ? QString::fromLatin1(spec.valueName) : QString();
-        parser.addOption(QCommandLineOption(QString::fromLatin1(spec.name), helpFor(spec, program), valueName));
+        parser.addOption(QCommandLineOption(QString::fromLatin1(spec.name), helpFor(spec, window), valueName));
     }
 }
 
@@ -767,11 +714,11 @@ int gifFrameCount(int generations, int every)
 ParseOutcome parseCommandLine(const QStringList &arguments, RunConfig &config, QString &message)
 {
     QCommandLineParser parser;
-    addOptions(parser, Program::Runner);
+    addOptions(parser, Program::Runner, nullptr);
     const ParseOutcome outcome = parseStart(parser, arguments, message);
     if (outcome != ParseOutcome::Run)
         return outcome;
-    Parsing parsing{parser, Program::Runner, RunConfig{}, QString(), QString()};
+    Parsing parsing{parser, Program::Runner, nullptr, RunConfig{}, QString(), QString()};
     parsing.config.jobs = defaultJobs();
     if (!readOptions(parsing, message))
         return ParseOutcome::Error;
@@ -779,15 +726,16 @@ ParseOutcome parseCommandLine(const QStringList &arguments, RunConfig &config, Q
     return ParseOutcome::Run;
 }
 
-ParseOutcome parseWindowCommandLine(const QStringList &arguments, WindowStart &start, QString &message)
+ParseOutcome parseWindowCommandLine(const QStringList &arguments, const WindowProfile &window, WindowStart &start,
+                                    QString &message)
 {
     QCommandLineParser parser;
-    addOptions(parser, Program::Window);
+    addOptions(parser, Program::Window, &window);
     const ParseOutcome outcome = parseStart(parser, arguments, message);
     start.unknownOption = outcome == ParseOutcome::Error && !parser.unknownOptionNames().isEmpty();
     if (outcome != ParseOutcome::Run)
         return outcome;
-    Parsing parsing{parser, Program::Window, RunConfig{}, QString(), QString()};
+    Parsing parsing{parser, Program::Window, &window, RunConfig{}, QString(), QString()};
     if (!readWindowOptions(parsing, message))
         return ParseOutcome::Error;
     start = WindowStart();

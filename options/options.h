@@ -1,5 +1,5 @@
-#ifndef VORMIS_CLI_OPTIONS_H
-#define VORMIS_CLI_OPTIONS_H
+#ifndef VORMIS_OPTIONS_OPTIONS_H
+#define VORMIS_OPTIONS_OPTIONS_H
 
 #include "sweep.h"
 #include "world.h"
@@ -63,6 +63,28 @@ enum class ParseOutcome { Run, Help, Version, Error };
 // window only those of a world, its rule and a seed, within its own limits.
 enum class Program { Runner, Window };
 
+// A limit of the window's within the option's own: a value beyond it is
+// refused in the window's words.
+struct WindowLimit
+{
+    QString option;  // "size"
+    double low = 0;
+    double high = 0;
+    QString limit;   // the window's, from low (%1) to high (%2): "the window shows %1 to %2 ants"
+    QString runner;  // what vormis-run takes instead: "vormis-run takes up to 1000"
+    QString help;    // the option's help in the window
+};
+
+// What the window takes of the options: its description, limits and help.
+struct WindowProfile
+{
+    QString description;
+    std::vector<WindowLimit> limits;
+    int largestWorld = 0; // cells a side of a world file
+    QString largerWorld;  // why a larger one is refused, after "a 50x50 world; "
+    QString seedHelp;
+};
+
 // What the window is asked to open.
 struct WindowStart
 {
@@ -80,8 +102,8 @@ struct WindowStart
 ParseOutcome parseCommandLine(const QStringList &arguments, RunConfig &config, QString &message);
 
 // The same for the window: the same options mean the same and fail with the
-// same words, and a value beyond what the window's dialog takes is refused
-// with the window's limit.
-ParseOutcome parseWindowCommandLine(const QStringList &arguments, WindowStart &start, QString &message);
+// same words, and a value beyond the window's limits is refused in its words.
+ParseOutcome parseWindowCommandLine(const QStringList &arguments, const WindowProfile &window, WindowStart &start,
+                                    QString &message);
 
 #endif

@@ -1,5 +1,5 @@
-#ifndef VORMIS_CLI_OUTPUTFILE_H
-#define VORMIS_CLI_OUTPUTFILE_H
+#ifndef VORMIS_RUNNER_OUTPUTFILE_H
+#define VORMIS_RUNNER_OUTPUTFILE_H
 
 #include <QByteArray>
 #include <QString>

@@ -1,5 +1,5 @@
-#ifndef VORMIS_CLI_RUNPOOL_H
-#define VORMIS_CLI_RUNPOOL_H
+#ifndef VORMIS_RUNNER_RUNPOOL_H
+#define VORMIS_RUNNER_RUNPOOL_H
 
 #include <algorithm>
 #include <chrono>

@@ -1,5 +1,5 @@
-#ifndef VORMIS_CLI_WORLDFILE_H
-#define VORMIS_CLI_WORLDFILE_H
+#ifndef VORMIS_OPTIONS_WORLDFILE_H
+#define VORMIS_OPTIONS_WORLDFILE_H
 
 #include "world.h"
 

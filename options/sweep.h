@@ -1,5 +1,5 @@
-#ifndef VORMIS_CLI_SWEEP_H
-#define VORMIS_CLI_SWEEP_H
+#ifndef VORMIS_OPTIONS_SWEEP_H
+#define VORMIS_OPTIONS_SWEEP_H
 
 #include "world.h"
 
@@ -22,6 +22,10 @@ constexpr long long kMaxRuns = 1000000;
 
 const char *parameterName(Parameter parameter); // "rule", "alpha", ...
 
+// Whether the rule (a short name) takes the parameter: q0 and xi are Ant
+// Colony System's own, the rest every rule's.
+bool ruleTakes(const QString &rule, Parameter parameter);
+
 // Each parameter's values as text, one or more, never empty: a rule's short
 // name, a whole number, or a decimal in its shortest form ("0.05", never
 // "0.050" or "5e-2").  The texts are what the CSV and the summary print and
@@ -31,6 +35,9 @@ using ParameterValues = std::array<QStringList, kParameterCount>;
 // One setting of a sweep: a value for each parameter; q0 and xi are empty
 // for rules other than acs.
 using Setting = std::array<QString, kParameterCount>;
+
+// Whether any of the values' rules takes the parameter.
+bool anyRuleTakes(const ParameterValues &values, Parameter parameter);
 
 // The parameters' values of a world, one each.
 ParameterValues worldParameters(const World &world);

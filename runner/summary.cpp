@@ -33,7 +33,7 @@ QString ruleLine(const RunConfig &config)
 {
     const Rule rule = config.world.rule;
     QString text = QStringLiteral("rule: %1 (%2)").arg(QLatin1String(ruleTitle(rule)), QLatin1String(ruleName(rule)));
-    if (rule == Rule::AntColonySystem)
+    if (ruleTakes(QLatin1String(ruleName(rule)), Parameter::Q0))
         text += QStringLiteral(", q0 %1, xi %2").arg(valueOf(config, Parameter::Q0), valueOf(config, Parameter::Xi));
     return text + QLatin1Char('\n');
 }
@@ -115,7 +115,7 @@ bool isSwept(const RunConfig &config, int parameter)
 
 bool hasAcs(const RunConfig &config)
 {
-    return config.parameters[indexOf(Parameter::Rule)].contains(QLatin1String(ruleName(Rule::AntColonySystem)));
+    return anyRuleTakes(config.parameters, Parameter::Q0);
 }
 
 // "0.05, 0.1, 0.15, ..., 1 (20 values)" for long lists.
@@ -138,7 +138,7 @@ QString sweepHeader(const RunConfig &config)
                        .arg(world.obstacles.size());
     QStringList fixed, swept;
     for (int p = 0; p < kParameterCount; ++p) {
-        if (p >= static_cast<int>(Parameter::Q0) && !hasAcs(config))
+        if (!anyRuleTakes(config.parameters, static_cast<Parameter>(p)))
             continue;
         const QString name = QString::fromLatin1(parameterName(static_cast<Parameter>(p)));
         const QStringList &values = config.parameters[static_cast<std::size_t>(p)];

@@ -1,5 +1,5 @@
-#ifndef VORMIS_CLI_ANIMATEDGIF_H
-#define VORMIS_CLI_ANIMATEDGIF_H
+#ifndef VORMIS_PICTURES_ANIMATEDGIF_H
+#define VORMIS_PICTURES_ANIMATEDGIF_H
 
 #include <QByteArray>
 #include <QImage>

@@ -1,5 +1,5 @@
-#ifndef VORMIS_CLI_PICTURES_H
-#define VORMIS_CLI_PICTURES_H
+#ifndef VORMIS_PICTURES_PICTURES_H
+#define VORMIS_PICTURES_PICTURES_H
 
 #include "world.h"
 #include "worldpainter.h"

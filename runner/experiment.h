@@ -1,5 +1,5 @@
-#ifndef VORMIS_CLI_EXPERIMENT_H
-#define VORMIS_CLI_EXPERIMENT_H
+#ifndef VORMIS_RUNNER_EXPERIMENT_H
+#define VORMIS_RUNNER_EXPERIMENT_H
 
 #include "generationtracker.h"
 #include "world.h"
