@@ -8,6 +8,10 @@
 class Colony;
 struct AntState;
 
+// The best length the window shows while no path is known since the last
+// reset: longer than any path can be.
+constexpr int kNoPathYet = 32000;
+
 // What one generation left behind.  Lengths are in cells, home and food
 // included; 0 means there is none.
 struct GenerationResult

@@ -350,10 +350,10 @@ bool applyDumpAnt(Parsing &p, const QString &value, QString &error)
     return readWholeNumber(QStringLiteral("ant"), value, 0, ants - 1, p.config.dumpAnt, error, note.arg(ants));
 }
 
-// Every option, in the order --help lists them.
-const std::vector<OptionSpec> &optionTable()
+// The options of the world and its rule, in the order --help lists them.
+std::vector<OptionSpec> worldOptionSpecs()
 {
-    static const std::vector<OptionSpec> table = {
+    return {
         {"size", "N", QStringLiteral("Cells a side, 3 to 100 (default 10)."), Stage::World, applySize, true},
         {"ants", "K", QStringLiteral("Ants in the colony, 1 to 1000 (default 5)."), Stage::World, applyAnts, true},
         {"home", "X,Y", QStringLiteral("Home cell (default 0,0)."), Stage::World, applyHome, true},
@@ -377,6 +377,13 @@ const std::vector<OptionSpec> &optionTable()
         {"world", "FILE",
          QStringLiteral("A world drawn as text: N lines of N characters, . free, # obstacle, H home, F food."),
          Stage::Source, applyWorldFile, true},
+    };
+}
+
+// The options of the runs and their outputs, listed after those of the world.
+std::vector<OptionSpec> runOptionSpecs()
+{
+    return {
         {"generations", "G", QStringLiteral("Generations per run, 1 to %1 (default 100).").arg(kMaxGenerations),
          Stage::Run, applyGenerations},
         {"seed", "S",
@@ -422,6 +429,17 @@ const std::vector<OptionSpec> &optionTable()
          Stage::Dump, applyDump},
         {"ant", "K", QStringLiteral("The ant --dump map|path shows (default 0)."), Stage::Dump, applyDumpAnt},
     };
+}
+
+// Every option, in the order --help lists them.
+const std::vector<OptionSpec> &optionTable()
+{
+    static const std::vector<OptionSpec> table = [] {
+        std::vector<OptionSpec> specs = worldOptionSpecs();
+        const std::vector<OptionSpec> run = runOptionSpecs();
+        specs.insert(specs.end(), run.begin(), run.end());
+        return specs;
+    }();
     return table;
 }
 

@@ -56,6 +56,63 @@ std::vector<QByteArray> linesOf(const QByteArray &text)
     return lines;
 }
 
+// What the lines read so far hold.
+struct WorldReading
+{
+    World world = World::startUp();
+    int size = 0; // the length of line 1
+    bool haveHome = false;
+    bool haveFood = false;
+};
+
+// One character of a line: free, an obstacle, or the one home or food.
+bool readCell(char c, int x, int y, WorldReading &reading, WorldFileError &error)
+{
+    if (c == '.')
+        return true;
+    if (c == '#') {
+        reading.world.obstacles.push_back({x, y});
+        return true;
+    }
+    if (c != 'H' && c != 'F')
+        return fail(error, y + 1, x + 1,
+                    QStringLiteral("unexpected character %1 (expected . # H F)").arg(shownCharacter(c)));
+    bool &seen = c == 'H' ? reading.haveHome : reading.haveFood;
+    Cell &cell = c == 'H' ? reading.world.home : reading.world.food;
+    if (seen)
+        return fail(error, y + 1, x + 1,
+                    QStringLiteral("a second %1 (the first is at %2:%3)").arg(QChar(c)).arg(cell.y + 1).arg(cell.x + 1));
+    seen = true;
+    cell = {x, y};
+    return true;
+}
+
+// Line y: no more lines than line 1 has characters, and as many characters.
+bool readRow(const QByteArray &line, int y, WorldReading &reading, WorldFileError &error)
+{
+    const int n = reading.size;
+    if (y > 0 && y >= n) {
+        return fail(error, y + 1, 0,
+                    QStringLiteral("more than %1 lines (a world is square: as many lines as line 1 has characters)")
+                        .arg(n));
+    }
+    for (int x = 0; x < line.size(); ++x)
+        if (!readCell(line[x], x, y, reading, error))
+            return false;
+    if (y == 0 && (n < kMinSize || n > kMaxSize)) {
+        return fail(error, 1, 0,
+                    QStringLiteral("line 1 has %1 characters; a world is %2 to %3 cells a side")
+                        .arg(n)
+                        .arg(kMinSize)
+                        .arg(kMaxSize));
+    }
+    if (line.size() != n) {
+        return fail(error, y + 1, static_cast<int>(std::min<qsizetype>(line.size(), n)) + 1,
+                    QStringLiteral("line has %1 characters, expected %2 like line 1").arg(line.size()).arg(n));
+    }
+    return true;
+}
+
 } // namespace
 
 QString cellText(Cell cell)
@@ -80,66 +137,25 @@ bool parseWorldText(const QByteArray &text, World &world, WorldFileError &error)
     if (lines.empty())
         return fail(error, 0, 0, QStringLiteral("empty file (expected %1 to %2 lines of . # H F)").arg(kMinSize).arg(kMaxSize));
 
-    World result = World::startUp();
-    const int n = static_cast<int>(lines.front().size());
-    bool haveHome = false;
-    bool haveFood = false;
-    for (std::size_t row = 0; row < lines.size(); ++row) {
-        const int y = static_cast<int>(row);
-        const QByteArray &line = lines[row];
-        if (y > 0 && y >= n) {
-            return fail(error, y + 1, 0,
-                        QStringLiteral("more than %1 lines (a world is square: as many lines as line 1 has characters)")
-                            .arg(n));
-        }
-        for (int x = 0; x < line.size(); ++x) {
-            const char c = line[x];
-            if (c == '.')
-                continue;
-            if (c == '#') {
-                result.obstacles.push_back({x, y});
-            } else if (c == 'H' || c == 'F') {
-                bool &seen = c == 'H' ? haveHome : haveFood;
-                Cell &cell = c == 'H' ? result.home : result.food;
-                if (seen) {
-                    return fail(error, y + 1, x + 1,
-                                QStringLiteral("a second %1 (the first is at %2:%3)")
-                                    .arg(QChar(c))
-                                    .arg(cell.y + 1)
-                                    .arg(cell.x + 1));
-                }
-                seen = true;
-                cell = {x, y};
-            } else {
-                return fail(error, y + 1, x + 1,
-                            QStringLiteral("unexpected character %1 (expected . # H F)").arg(shownCharacter(c)));
-            }
-        }
-        if (y == 0 && (n < kMinSize || n > kMaxSize)) {
-            return fail(error, 1, 0,
-                        QStringLiteral("line 1 has %1 characters; a world is %2 to %3 cells a side")
-                            .arg(n)
-                            .arg(kMinSize)
-                            .arg(kMaxSize));
-        }
-        if (line.size() != n) {
-            return fail(error, y + 1, static_cast<int>(std::min<qsizetype>(line.size(), n)) + 1,
-                        QStringLiteral("line has %1 characters, expected %2 like line 1").arg(line.size()).arg(n));
-        }
-    }
+    WorldReading reading;
+    reading.size = static_cast<int>(lines.front().size());
+    const int n = reading.size;
+    for (std::size_t row = 0; row < lines.size(); ++row)
+        if (!readRow(lines[row], static_cast<int>(row), reading, error))
+            return false;
     if (static_cast<int>(lines.size()) < n) {
         return fail(error, static_cast<int>(lines.size()), 0,
                     QStringLiteral("the file ends after %1 lines, expected %2 (as many as line 1 has characters)")
                         .arg(lines.size())
                         .arg(n));
     }
-    if (!haveHome)
+    if (!reading.haveHome)
         return fail(error, 0, 0, QStringLiteral("no H (home) cell"));
-    if (!haveFood)
+    if (!reading.haveFood)
         return fail(error, 0, 0, QStringLiteral("no F (food) cell"));
 
-    result.size = n;
-    world = result;
+    reading.world.size = n;
+    world = reading.world;
     return true;
 }
 

@@ -2,7 +2,8 @@
 
 #include "animatedgif.h"
 #include "colony.h"
-#include "pictures.h"
+#include "charts.h"
+#include "worldimage.h"
 
 namespace {
 

@@ -6,7 +6,8 @@
 #include "options.h"
 #include "outputfile.h"
 #include "merge.h"
-#include "pictures.h"
+#include "charts.h"
+#include "worldimage.h"
 #include "runpool.h"
 #include "sweep.h"
 

@@ -31,12 +31,6 @@
 #include <algorithm>
 #include <iterator>
 
-namespace {
-
-constexpr int kNoPathYet = 32000;
-
-} // namespace
-
 MainWindow::MainWindow()
 {
     setAttribute(Qt::WA_QuitOnClose, true);

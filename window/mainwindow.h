@@ -99,7 +99,7 @@ private:
     std::unique_ptr<Colony> colony;
     GenerationTracker tracker; // the shortest paths of the colony's generations
     QString worldFileName;     // the file the world came from, while it is shown
-    int bestLength = 32000;
+    int bestLength = kNoPathYet;
     int generation = 0;
     int ants = 5;
     int worldPixels = 600;

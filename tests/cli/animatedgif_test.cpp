@@ -3,7 +3,8 @@
 #include "animatedgif.h"
 #include "colony.h"
 #include "experiment.h"
-#include "pictures.h"
+#include "charts.h"
+#include "worldimage.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>

@@ -2,7 +2,8 @@
 
 #include "colony.h"
 #include "experiment.h"
-#include "pictures.h"
+#include "charts.h"
+#include "worldimage.h"
 
 namespace {
 
