@@ -2,7 +2,8 @@
 # Installs what is missing, builds build/ and runs every test in it.
 #
 #   ./test.sh          the quick check: build/ (release with debug
-#                      information) and all its CTest tests
+#                      information), all its CTest tests and the length of
+#                      every function (tools/check-function-size.py)
 #   ./test.sh --full   also the sanitizer build (build-asan/, AddressSanitizer
 #                      and UndefinedBehaviorSanitizer) and its tests, the
 #                      fuzzers, the package check and the engine's mutation
@@ -28,10 +29,12 @@ export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
 echo "== build/ (release with debug information)"
 build_tree build
 ctest --test-dir build --output-on-failure --timeout 600 --parallel "$(nproc)"
+echo "== tools/check-function-size.py"
+tools/check-function-size.py
 [ "$full" = 1 ] || exit 0
 
 # Further checks that need tools of their own; each script says what it does.
-for check in tools/check-fuzz.sh tools/check-package.sh tools/check-mutants.py tools/check-function-size.py; do
+for check in tools/check-fuzz.sh tools/check-package.sh tools/check-mutants.py; do
   echo "== $check"
   "$check"
 done

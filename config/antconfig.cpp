@@ -13,11 +13,20 @@
 AntConfig::AntConfig(QWidget *parent)
     : QWidget(parent)
 {
-    // A cell coordinate: one or two digits.  The validator matches the whole
-    // text, so a third digit, a sign or a letter is refused as it is typed;
-    // an empty field is allowed while the user edits it.
-    const QRegularExpression coordinate(QStringLiteral("[0-9]{1,2}"));
+    QList<Row> rows = createColonyFields();
+    rows += createPlaceFields();
+    rows += createFactorFields();
+    QGroupBox *parametersGroup = createParametersGroup(rows);
 
+    QVBoxLayout *mainLayout = new QVBoxLayout;
+    mainLayout->addWidget(parametersGroup);
+    mainLayout->addStretch(1);
+    setLayout(mainLayout);
+}
+
+// The world's size and the number of ants.
+QList<AntConfig::Row> AntConfig::createColonyFields()
+{
     QLabel *worldSizeLabel = new QLabel(tr("&World Size: "));
     worldSizeSpinBox = new QSpinBox;
     worldSizeSpinBox->setAlignment(Qt::AlignRight);
@@ -31,6 +40,17 @@ AntConfig::AntConfig(QWidget *parent)
     antCountSpinBox->setRange(1, 30);
     antCountSpinBox->setValue(3);
     antCountLabel->setBuddy(antCountSpinBox);
+
+    return {{worldSizeLabel, worldSizeSpinBox}, {antCountLabel, antCountSpinBox}};
+}
+
+// The cells of the food and of the home.
+QList<AntConfig::Row> AntConfig::createPlaceFields()
+{
+    // A cell coordinate: one or two digits.  The validator matches the whole
+    // text, so a third digit, a sign or a letter is refused as it is typed;
+    // an empty field is allowed while the user edits it.
+    const QRegularExpression coordinate(QStringLiteral("[0-9]{1,2}"));
 
     QLabel *foodXLabel = new QLabel(tr("Food location (&X): "));
     foodXEdit = new QLineEdit(QStringLiteral("2"));
@@ -56,6 +76,12 @@ AntConfig::AntConfig(QWidget *parent)
     homeYEdit->setValidator(new QRegularExpressionValidator(coordinate, this));
     homeYLabel->setBuddy(homeYEdit);
 
+    return {{foodXLabel, foodXEdit}, {foodYLabel, foodYEdit}, {homeXLabel, homeXEdit}, {homeYLabel, homeYEdit}};
+}
+
+// The factors of the transition rule and the evaporation rate.
+QList<AntConfig::Row> AntConfig::createFactorFields()
+{
     QLabel *alphaLabel = new QLabel(tr("Pheromone factor (alpha): "));
     alphaSpinBox = new QSpinBox;
     alphaSpinBox->setAlignment(Qt::AlignRight);
@@ -76,15 +102,15 @@ AntConfig::AntConfig(QWidget *parent)
     roSpinBox->setSingleStep(0.05);
     roLabel->setBuddy(roSpinBox);
 
+    return {{alphaLabel, alphaSpinBox}, {betaLabel, betaSpinBox}, {roLabel, roSpinBox}};
+}
+
+// The "Simulation parameters" box: the rows one under the other, each field
+// named and described for screen readers.
+QGroupBox *AntConfig::createParametersGroup(const QList<Row> &rows)
+{
     QGroupBox *parametersGroup = new QGroupBox(tr("Simulation parameters"));
     QGridLayout *parametersLayout = new QGridLayout;
-    const QList<QPair<QLabel *, QWidget *>> rows = {
-        {worldSizeLabel, worldSizeSpinBox}, {antCountLabel, antCountSpinBox},
-        {foodXLabel, foodXEdit},            {foodYLabel, foodYEdit},
-        {homeXLabel, homeXEdit},            {homeYLabel, homeYEdit},
-        {alphaLabel, alphaSpinBox},         {betaLabel, betaSpinBox},
-        {roLabel, roSpinBox},
-    };
     const QStringList descriptions = {
         tr("Cells along each side of the square world, 3 to 30"),
         tr("Ants that leave home in every generation, 1 to 30"),
@@ -106,9 +132,5 @@ AntConfig::AntConfig(QWidget *parent)
         rows[row].second->setAccessibleDescription(descriptions.at(row));
     }
     parametersGroup->setLayout(parametersLayout);
-
-    QVBoxLayout *mainLayout = new QVBoxLayout;
-    mainLayout->addWidget(parametersGroup);
-    mainLayout->addStretch(1);
-    setLayout(mainLayout);
+    return parametersGroup;
 }

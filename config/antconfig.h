@@ -1,9 +1,13 @@
 #ifndef VORMIS_ANTCONFIG_H
 #define VORMIS_ANTCONFIG_H
 
+#include <QList>
+#include <QPair>
 #include <QWidget>
 
 class QDoubleSpinBox;
+class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QSpinBox;
 
@@ -23,6 +27,15 @@ public:
     QDoubleSpinBox *roSpinBox;
 
     AntConfig(QWidget *parent = nullptr);
+
+private:
+    // A row of the page: a label and the field its mnemonic moves to.
+    using Row = QPair<QLabel *, QWidget *>;
+
+    QList<Row> createColonyFields();
+    QList<Row> createPlaceFields();
+    QList<Row> createFactorFields();
+    QGroupBox *createParametersGroup(const QList<Row> &rows);
 };
 
 #endif

@@ -16,6 +16,28 @@
 ConfigDialog::ConfigDialog(QWidget *parent)
     : QDialog(parent)
 {
+    createPages();
+    QHBoxLayout *buttonsLayout = createButtons();
+
+    QHBoxLayout *horizontalLayout = new QHBoxLayout;
+    horizontalLayout->addWidget(pageList);
+    horizontalLayout->addWidget(pageStack, 1);
+
+    QVBoxLayout *mainLayout = new QVBoxLayout;
+    mainLayout->addLayout(horizontalLayout);
+    mainLayout->addStretch(1);
+    mainLayout->addSpacing(12);
+    mainLayout->addLayout(buttonsLayout);
+    setLayout(mainLayout);
+
+    setWindowIcon(QIcon(QStringLiteral(":/images/config-dialog.png")));
+    setWindowTitle(tr("Configuration Dialog"));
+}
+
+// The list of pages and the stack that shows the chosen one, the first page
+// chosen.
+void ConfigDialog::createPages()
+{
     // The page list is exactly 80 pixels wide: one column of 48-pixel icons.
     pageList = new QListWidget;
     pageList->setObjectName(QStringLiteral("pageList"));
@@ -34,7 +56,12 @@ ConfigDialog::ConfigDialog(QWidget *parent)
 
     createPageItems();
     pageList->setCurrentRow(0);
+}
 
+// Help and Defaults on the left, Ok and Cancel on the right, in a row of
+// their own.
+QHBoxLayout *ConfigDialog::createButtons()
+{
     QPushButton *helpButton = new QPushButton(QIcon(QStringLiteral(":/images/dialog-help.png")), tr("&Help"));
     helpButton->setObjectName(QStringLiteral("helpButton"));
     QPushButton *defaultsButton =
@@ -60,27 +87,13 @@ ConfigDialog::ConfigDialog(QWidget *parent)
     connect(okButton, &QPushButton::clicked, this, &ConfigDialog::accept);
     connect(cancelButton, &QPushButton::clicked, this, &ConfigDialog::reject);
 
-    QHBoxLayout *horizontalLayout = new QHBoxLayout;
-    horizontalLayout->addWidget(pageList);
-    horizontalLayout->addWidget(pageStack, 1);
-
     QHBoxLayout *buttonsLayout = new QHBoxLayout;
     buttonsLayout->addWidget(helpButton);
     buttonsLayout->addWidget(defaultsButton);
     buttonsLayout->addStretch(1);
     buttonsLayout->addWidget(okButton);
     buttonsLayout->addWidget(cancelButton);
-
-    QVBoxLayout *mainLayout = new QVBoxLayout;
-    mainLayout->addLayout(horizontalLayout);
-    mainLayout->addStretch(1);
-    mainLayout->addSpacing(12);
-    mainLayout->addLayout(buttonsLayout);
-    setLayout(mainLayout);
-
-    setWindowIcon(QIcon(QStringLiteral(":/images/config-dialog.png")));
-    setWindowTitle(tr("Configuration Dialog"));
-
+    return buttonsLayout;
 }
 
 void ConfigDialog::createPageItems()

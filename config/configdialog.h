@@ -4,6 +4,7 @@
 #include <QDialog>
 
 class AntConfig;
+class QHBoxLayout;
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
@@ -39,7 +40,9 @@ private:
     QPushButton *okButton;
     QPushButton *cancelButton;
 
+    void createPages();
     void createPageItems();
+    QHBoxLayout *createButtons();
 };
 
 #endif

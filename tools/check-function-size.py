@@ -1,7 +1,11 @@
 #!/usr/bin/env python3
-"""Lists the functions of the engine and the runner that are too long.
+"""Lists the functions of the program's code that are too long.
 
-    tools/check-function-size.py [--limit 80] [FOLDER...]   (default: engine cli)
+    tools/check-function-size.py [--limit 60] [FOLDER...]
+
+The folders default to every folder of the program's own code: engine, app,
+window, display, config, options, runner and pictures.  A folder named on the
+command line must exist.
 
 A function's length is counted from the first line of its signature to its
 closing brace.  The check fails when one is longer than the limit.  It reads
@@ -19,6 +23,7 @@ import sys
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 LITERALS = re.compile(r'^[ \t]*#[^\n]*|//[^\n]*|/\*.*?\*/|"(?:\\.|[^"\\\n])*"|\'(?:\\.|[^\'\\\n])*\'',
                       re.S | re.M)
+PRODUCT_FOLDERS = ["engine", "app", "window", "display", "config", "options", "runner", "pictures"]
 NOT_FUNCTIONS = re.compile(r'\b(if|for|while|switch|catch|return)\s*\(')
 SIGNATURE_END = re.compile(r'\)\s*(const\b|noexcept\b|override\b|final\b|\s)*$'
                            r'|\)\s*:\s*[\w:]+\s*[({].*[)}]\s*$', re.S)
@@ -58,9 +63,15 @@ def functions(path):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("--limit", type=int, default=80)
-    parser.add_argument("folders", nargs="*", default=["engine", "cli"])
+    parser.add_argument("--limit", type=int, default=60)
+    parser.add_argument("folders", nargs="*")
     args = parser.parse_args()
+    if args.folders:
+        missing = [folder for folder in args.folders if not os.path.isdir(os.path.join(ROOT, folder))]
+        if missing:
+            parser.error(f"no folder {', '.join(missing)} in {ROOT}")
+    else:
+        args.folders = PRODUCT_FOLDERS
     longest = (0, "")
     too_long = []
     count = 0

@@ -49,7 +49,21 @@ MainWindow::MainWindow()
 
 MainWindow::~MainWindow() = default;
 
+// The control panel on the left, the world on the right.
 void MainWindow::createCentralWidget()
+{
+    createWorldView();
+    createControlButtons();
+    QGroupBox *statusBox = createStatusBox();
+    QLabel *speedLabel = createSpeedSlider();
+    createAdvanceSpinBox();
+    createDisplayOptions();
+    layOutCentralWidget(statusBox, speedLabel);
+    describeControls();
+    orderKeyboardFocus();
+}
+
+void MainWindow::createWorldView()
 {
     scene = std::make_unique<QGraphicsScene>();
     scene->setSceneRect(-5, -5, worldPixels + 10, worldPixels + 10);
@@ -71,13 +85,27 @@ void MainWindow::createCentralWidget()
     const int side = static_cast<int>(scene->sceneRect().width()) + 2 * view->frameWidth();
     view->setMinimumSize(side, side);
     view->resize(side, side);
+}
 
+void MainWindow::createControlButtons()
+{
     startButton = new QPushButton(QIcon(QStringLiteral(":/images/animation-start.png")), tr("Start Animation"));
     stopButton = new QPushButton(QIcon(QStringLiteral(":/images/animation-stop.png")), tr("Stop Animation"));
     advanceButton = new QPushButton(QIcon(QStringLiteral(":/images/animation-seek-forward.png")), tr("Advance "));
     configureButton = new QPushButton(QIcon(QStringLiteral(":/images/config-dialog.png")), tr("Configure"));
     exampleButton = new QPushButton(tr("Example"));
 
+    connect(startButton, &QPushButton::clicked, this, &MainWindow::animateGeneration);
+    connect(stopButton, &QPushButton::clicked, this, &MainWindow::removeGarbage);
+    connect(configureButton, &QPushButton::clicked, this, &MainWindow::config);
+    connect(advanceButton, &QPushButton::clicked, this, &MainWindow::nextGeneration);
+    connect(exampleButton, &QPushButton::clicked, this, &MainWindow::setDefaults);
+}
+
+// The Status box: the generation, the ants, the best path's length and the
+// world's size, each beside its name.
+QGroupBox *MainWindow::createStatusBox()
+{
     auto *statusBox = new QGroupBox(QStringLiteral("Status"));
     auto *statusGrid = new QGridLayout;
     auto *generationName = new QLabel(tr("Generation: "));
@@ -89,25 +117,6 @@ void MainWindow::createCentralWidget()
     stepsLabel = new QLabel(QStringLiteral("%1").arg(bestLength));
     worldSizeLabel = new QLabel(QStringLiteral("%1x%2").arg(worldSize).arg(worldSize));
 
-    auto *speedLabel = new QLabel(tr("Animation Speed:"));
-    speedSlider = new QSlider(Qt::Horizontal);
-    speedSlider->setRange(0, 4);
-    speedSlider->setValue(2);
-    speedSlider->setMaximumWidth(200);
-    speedSlider->setTickPosition(QSlider::TicksBelow);
-
-    advanceSpinBox = new QSpinBox;
-    advanceSpinBox->setRange(1, 30);
-    advanceSpinBox->setAlignment(Qt::AlignRight);
-    advanceSpinBox->setMaximumWidth(50);
-
-    generationPathCheckBox = new QCheckBox(tr("Shortest path this gen."));
-    bestPathCheckBox = new QCheckBox(tr("Shortest path so far"));
-    bestPathCheckBox->setChecked(true);
-    pheromoneCheckBox = new QCheckBox(tr("Show Pheromone Trails"));
-    gridCheckBox = new QCheckBox(tr("Show Grid"));
-    gridCheckBox->setChecked(true);
-
     statusGrid->addWidget(generationName, 0, 0);
     statusGrid->addWidget(generationLabel, 0, 1, Qt::AlignRight);
     statusGrid->addWidget(antsName, 1, 0);
@@ -117,13 +126,44 @@ void MainWindow::createCentralWidget()
     statusGrid->addWidget(worldSizeName, 3, 0);
     statusGrid->addWidget(worldSizeLabel, 3, 1, Qt::AlignRight);
     statusBox->setLayout(statusGrid);
+    return statusBox;
+}
 
-    connect(startButton, &QPushButton::clicked, this, &MainWindow::animateGeneration);
-    connect(stopButton, &QPushButton::clicked, this, &MainWindow::removeGarbage);
-    connect(configureButton, &QPushButton::clicked, this, &MainWindow::config);
-    connect(advanceButton, &QPushButton::clicked, this, &MainWindow::nextGeneration);
-    connect(exampleButton, &QPushButton::clicked, this, &MainWindow::setDefaults);
+// The animation speed slider; returns the label that goes above it.
+QLabel *MainWindow::createSpeedSlider()
+{
+    auto *speedLabel = new QLabel(tr("Animation Speed:"));
+    speedSlider = new QSlider(Qt::Horizontal);
+    speedSlider->setRange(0, 4);
+    speedSlider->setValue(2);
+    speedSlider->setMaximumWidth(200);
+    speedSlider->setTickPosition(QSlider::TicksBelow);
+    return speedLabel;
+}
 
+// How many generations one press of Advance runs.
+void MainWindow::createAdvanceSpinBox()
+{
+    advanceSpinBox = new QSpinBox;
+    advanceSpinBox->setRange(1, 30);
+    advanceSpinBox->setAlignment(Qt::AlignRight);
+    advanceSpinBox->setMaximumWidth(50);
+}
+
+// What the world shows besides the cells: the paths, the trails, the grid.
+void MainWindow::createDisplayOptions()
+{
+    generationPathCheckBox = new QCheckBox(tr("Shortest path this gen."));
+    bestPathCheckBox = new QCheckBox(tr("Shortest path so far"));
+    bestPathCheckBox->setChecked(true);
+    pheromoneCheckBox = new QCheckBox(tr("Show Pheromone Trails"));
+    gridCheckBox = new QCheckBox(tr("Show Grid"));
+    gridCheckBox->setChecked(true);
+}
+
+// The panel's controls in one column from top to bottom, beside the world.
+void MainWindow::layOutCentralWidget(QGroupBox *statusBox, QLabel *speedLabel)
+{
     auto *advanceRow = new QHBoxLayout;
     advanceRow->addWidget(advanceButton);
     advanceRow->addWidget(advanceSpinBox);
@@ -150,9 +190,11 @@ void MainWindow::createCentralWidget()
     auto *central = new QWidget;
     central->setLayout(mainLayout);
     setCentralWidget(central);
+}
 
-    describeControls();
-    // The keyboard walks the panel from top to bottom, then the world.
+// The keyboard walks the panel from top to bottom, then the world.
+void MainWindow::orderKeyboardFocus()
+{
     QWidget *order[] = {startButton, advanceButton, advanceSpinBox, stopButton, speedSlider,
                         generationPathCheckBox, bestPathCheckBox, pheromoneCheckBox, gridCheckBox,
                         exampleButton, configureButton, view};

@@ -2,62 +2,19 @@
 #define VORMIS_ENGINE_TEST_SUPPORT_H
 
 #include "colony.h"
+#include "scripted_draws.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
 
-// A world drawn as text: one string per row y, one character per column x.
-// '.' free, '#' obstacle, 'H' home, 'F' food, 'B' home and food together.
-inline std::unique_ptr<Colony> colonyFromRows(const std::vector<std::string> &rows, int ants = 1)
-{
-    const int n = static_cast<int>(rows.size());
-    auto colony = std::make_unique<Colony>(n, ants);
-    for (int y = 0; y < n; ++y) {
-        for (int x = 0; x < n; ++x) {
-            const char c = rows[static_cast<size_t>(y)][static_cast<size_t>(x)];
-            if (c == 'H' || c == 'B')
-                colony->setHome(x, y);
-            if (c == 'F' || c == 'B')
-                colony->setFood(x, y);
-        }
-    }
-    colony->reset();
-    for (int y = 0; y < n; ++y)
-        for (int x = 0; x < n; ++x)
-            if (rows[static_cast<size_t>(y)][static_cast<size_t>(x)] == '#')
-                colony->addObstacle(x, y);
-    return colony;
-}
-
-// Replaces the colony's generator by a fixed list of draws and counts how
-// many were taken; running out of draws fails the test.
-struct ScriptedDraws
-{
-    std::shared_ptr<std::deque<int>> draws = std::make_shared<std::deque<int>>();
-    std::shared_ptr<int> taken = std::make_shared<int>(0);
-
-    void install(Colony &colony, std::vector<int> values)
-    {
-        draws->assign(values.begin(), values.end());
-        auto queue = draws;
-        auto count = taken;
-        colony.setRandomSource([queue, count]() {
-            ++*count;
-            if (queue->empty()) {
-                ADD_FAILURE() << "the rule drew more random numbers than expected";
-                return 0;
-            }
-            const int value = queue->front();
-            queue->pop_front();
-            return value;
-        });
-    }
-};
+// The colony of a world drawn as text rows (see worldFromRows in
+// tests/support), with the given number of ants.  Defined out of line, so
+// that the tests' own names do not meet world.h's.
+std::unique_ptr<Colony> colonyFromRows(const std::vector<std::string> &rows, int ants = 1);
 
 // What every path of an arriving ant must be: from home to food, a chain of
 // neighbours, no cell twice, no obstacle after the start.

@@ -21,6 +21,7 @@
 // another file that would block or be large.  The options are only parsed:
 // parseCommandLine reads --world but opens none of the outputs.
 
+#include "application.h"
 #include "colony.h"
 #include "options.h"
 #include "worldfile.h"
@@ -307,10 +308,7 @@ void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &me
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     qInstallMessageHandler(quietMessages);
-    static int argc = 1;
-    static char name[] = "vormis-run";
-    static char *argv[] = {name, nullptr};
-    new QCoreApplication(argc, argv); // lives as long as the process
+    ensureApplication<QCoreApplication>("vormis-run");
     QCoreApplication::setApplicationName(QStringLiteral("vormis-run"));
     QCoreApplication::setApplicationVersion(QStringLiteral("0.0-fuzz"));
 

@@ -124,7 +124,7 @@ private slots:
         QVERIFY(start.contains(QStringLiteral("No ants are animating")));
         probe.nextGeneration();
         QVERIFY(probe.view()->accessibleDescription().contains(QStringLiteral("Generation 2")));
-        if (probe.bestLength() < 32000)
+        if (probe.bestLength() < kNoPathYet)
             QVERIFY(probe.view()->accessibleDescription().contains(QStringLiteral("best path so far is %1 cells").arg(probe.bestLength())));
         probe.setDefaults();
         QVERIFY(probe.view()->accessibleDescription().contains(QStringLiteral("World of 8 by 8 cells, home at column 0 row 4, food at column 7 row 4")));

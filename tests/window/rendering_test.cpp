@@ -168,9 +168,9 @@ private slots:
     {
         MainWindow window;
         MainWindowProbe probe(window);
-        for (int g = 0; g < 20 && probe.bestLength() == 32000; ++g)
+        for (int g = 0; g < 20 && probe.bestLength() == kNoPathYet; ++g)
             probe.nextGeneration();
-        QVERIFY(probe.bestLength() < 32000);
+        QVERIFY(probe.bestLength() < kNoPathYet);
         // Without a new generation both paths are the same one.
         probe.advanceSpinBox()->setValue(1);
         showOnly(probe, GenerationPath | BestPath);

@@ -40,7 +40,6 @@ namespace {
 // About 12 s in a release build and 16 s with the sanitizers.
 constexpr int kDefaultActions = 2000;
 constexpr quint32 kDefaultSeed = 1737;
-constexpr int kNoPath = 32000;
 constexpr std::size_t kHistory = 30;
 
 quint64 environmentNumber(const char *name, quint64 fallback)
@@ -50,12 +49,12 @@ quint64 environmentNumber(const char *name, quint64 fallback)
     return ok ? value : fallback;
 }
 
-// The draws the window's colony made and the replaying colony has not used yet.
+// The draws the window's colony made, which the replaying colony takes in
+// turn; past the last one it gets zeros, counted in replay.overdrawn.
 struct DrawLog
 {
     std::mt19937 source;
-    std::deque<int> pending;
-    bool ranDry = false;
+    ScriptedDraws replay{ScriptedDraws::WhenDry::GiveZeros};
 };
 
 // What the dialog's page held when it was closed.
@@ -94,7 +93,7 @@ public:
         const std::shared_ptr<DrawLog> draws = m_draws;
         m_probe.colony().setRandomSource([draws]() {
             const int value = static_cast<int>(draws->source() % 32768u);
-            draws->pending.push_back(value);
+            draws->replay.draws->push_back(value);
             return value;
         });
     }
@@ -415,7 +414,7 @@ private:
             QCOMPARE(after.beta, before.beta);
             QCOMPARE(after.ro, before.ro);
             QCOMPARE(after.pheromone, before.pheromone);
-            QVERIFY(m_draws->pending.empty());
+            QVERIFY(m_draws->replay.draws->empty());
         }
     }
 
@@ -575,18 +574,9 @@ private:
             for (int y = 0; y < real.size(); ++y)
                 if (real.isObstacle(x, y))
                     m_shadow->addObstacle(x, y);
-        const std::shared_ptr<DrawLog> draws = m_draws;
-        m_shadow->setRandomSource([draws]() {
-            if (draws->pending.empty()) {
-                draws->ranDry = true;
-                return 0;
-            }
-            const int value = draws->pending.front();
-            draws->pending.pop_front();
-            return value;
-        });
-        m_expectedBest = kNoPath;
-        m_lastBest = kNoPath;
+        m_shadow->setRandomSource(m_draws->replay.source());
+        m_expectedBest = kNoPathYet;
+        m_lastBest = kNoPathYet;
         replay(1);
     }
 
@@ -601,8 +591,8 @@ private:
                 if (ant.atFood)
                     m_expectedBest = std::min(m_expectedBest, ant.pathLength);
         }
-        QVERIFY2(!m_draws->ranDry, "the window ran fewer generations than asked");
-        QVERIFY2(m_draws->pending.empty(), "the window ran more generations than asked");
+        QVERIFY2(*m_draws->replay.overdrawn == 0, "the window ran fewer generations than asked");
+        QVERIFY2(m_draws->replay.draws->empty(), "the window ran more generations than asked");
 
         const Colony &real = m_probe.colony();
         QCOMPARE(real.m_ants.size(), m_shadow->m_ants.size());
@@ -632,7 +622,7 @@ private:
         QVERIFY2(m_probe.bestLength() <= m_lastBest, "the best length rose without a reset");
         m_lastBest = m_probe.bestLength();
         // The Steps number counts the cells of the best path.
-        if (m_probe.bestLength() < kNoPath)
+        if (m_probe.bestLength() < kNoPathYet)
             QCOMPARE(m_probe.bestPath().elementCount(), m_probe.bestLength());
         else
             QVERIFY(m_probe.bestPath().isEmpty());
@@ -676,8 +666,8 @@ private:
     int m_actions = 0;
     int m_generation = 0;
     int m_generationsRun = 0;
-    int m_expectedBest = kNoPath;
-    int m_lastBest = kNoPath;
+    int m_expectedBest = kNoPathYet;
+    int m_lastBest = kNoPathYet;
     int m_expectedAnimated = 0;
 };
 

@@ -1,15 +1,13 @@
 #ifndef VORMIS_WINDOW_TEST_SUPPORT_H
 #define VORMIS_WINDOW_TEST_SUPPORT_H
 
+#include "scripted_draws.h"
+
 #include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <deque>
-#include <functional>
-#include <memory>
 
 // Keeps the user's real settings out of reach: every test program stores its
 // settings in a fresh temporary folder.
@@ -43,18 +41,5 @@ private slots:
 private:
     QTemporaryDir m_settings;
 };
-
-// A random source that hands out the given draws, then zeros.
-inline std::function<int()> scriptedDraws(std::initializer_list<int> values)
-{
-    auto draws = std::make_shared<std::deque<int>>(values);
-    return [draws]() {
-        if (draws->empty())
-            return 0;
-        const int value = draws->front();
-        draws->pop_front();
-        return value;
-    };
-}
 
 #endif

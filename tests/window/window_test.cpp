@@ -213,7 +213,7 @@ private slots:
     {
         MainWindow window;
         MainWindowProbe probe(window);
-        for (int g = 0; g < 10 && probe.bestLength() == 32000; ++g)
+        for (int g = 0; g < 10 && probe.bestLength() == kNoPathYet; ++g)
             probe.nextGeneration();
         QVERIFY(!probe.bestPath().isEmpty());
         // A new world whose first generation finds nothing (it has no ants):
@@ -225,7 +225,7 @@ private slots:
 
         QTest::mouseClick(probe.exampleButton(), Qt::LeftButton);
         QCOMPARE(probe.view()->picture().bestPath, probe.bestPath());
-        QVERIFY(probe.bestPath().isEmpty() || probe.bestLength() < 32000);
+        QVERIFY(probe.bestPath().isEmpty() || probe.bestLength() < kNoPathYet);
     }
 
     void wholeWorldFitsAtTheSmallestWindow()

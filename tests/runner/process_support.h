@@ -1,7 +1,7 @@
-#ifndef VORMIS_CLI_PROCESS_SUPPORT_H
-#define VORMIS_CLI_PROCESS_SUPPORT_H
+#ifndef VORMIS_RUNNER_PROCESS_SUPPORT_H
+#define VORMIS_RUNNER_PROCESS_SUPPORT_H
 
-#include "cli_test_support.h"
+#include "runner_test_support.h"
 
 #include <QDir>
 #include <QProcess>

@@ -1,4 +1,4 @@
-#include "cli_test_support.h"
+#include "runner_test_support.h"
 
 #include "colony.h"
 #include "experiment.h"

@@ -1,17 +1,8 @@
-#include "cli_test_support.h"
-
-#include "options.h"
-#include "windowoptions.h"
+#include "runner_test_support.h"
 
 #include <QTemporaryDir>
 
 namespace {
-
-ParseOutcome parse(QStringList arguments, RunConfig &config, QString &message)
-{
-    arguments.prepend(QStringLiteral("vormis-run"));
-    return parseCommandLine(arguments, config, message);
-}
 
 RunConfig parsed(const QStringList &arguments)
 {
@@ -27,15 +18,6 @@ QString rejected(const QStringList &arguments)
     QString message;
     EXPECT_EQ(parse(arguments, config, message), ParseOutcome::Error) << arguments.join(' ').toStdString();
     return message;
-}
-
-QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &text)
-{
-    QFile file(dir.filePath(name));
-    if (!file.open(QIODevice::WriteOnly))
-        ADD_FAILURE() << "cannot write " << name.toStdString();
-    file.write(text);
-    return file.fileName();
 }
 
 } // namespace
@@ -169,57 +151,4 @@ TEST(Options, FaultsNameTheOptionTheValueAndWhatIsAccepted)
             << arguments.join(' ').toStdString() << " gave: " << message.toStdString();
         EXPECT_FALSE(message.contains(QLatin1Char('\n'))) << message.toStdString();
     }
-}
-
-TEST(WindowOptions, TheWindowsLimitsAndTheRunnersWords)
-{
-    const auto window = [](QStringList arguments, WindowStart &start, QString &message) {
-        arguments.prepend(QStringLiteral("vormis"));
-        return parseWindowCommandLine(arguments, windowProfile(), start, message);
-    };
-    WindowStart start;
-    QString message;
-    ASSERT_EQ(window({}, start, message), ParseOutcome::Run);
-    EXPECT_FALSE(start.given) << "no options: the window starts as it always has";
-
-    QTemporaryDir dir;
-    const QString maze = writeFile(dir, QStringLiteral("maze.txt"), "H..\n.#.\n..F\n");
-    ASSERT_EQ(window({"--world", maze, "--rule", "as", "--alpha", "10", "--seed", "7"}, start, message),
-              ParseOutcome::Run)
-        << message.toStdString();
-    EXPECT_TRUE(start.given);
-    EXPECT_EQ(start.world.size, 3);
-    EXPECT_EQ(start.world.rule, Rule::AntSystem);
-    EXPECT_EQ(start.world.alpha, 10);
-    EXPECT_EQ(start.worldFile, maze);
-    EXPECT_EQ(start.seed, 7u);
-
-    // Beyond the dialog's limits: the window's limit and vormis-run's.
-    const std::pair<QStringList, const char *> beyond[] = {
-        {{"--size", "31"}, "--size 31: the window shows 3 to 30 cells a side; vormis-run takes larger worlds"},
-        {{"--size", "150"}, "--size 150: the window shows 3 to 30 cells a side; vormis-run takes larger worlds"},
-        {{"--ants", "31"}, "--ants 31: the window shows 1 to 30 ants; vormis-run takes up to 1000"},
-        {{"--beta", "11"}, "--beta 11: the window takes 0 to 10; vormis-run takes up to 100"},
-        {{"--ro", "1"}, "--ro 1: the window takes 0 to 0.99; vormis-run takes up to 1"},
-        {{"--alpha", "0,1"}, "--alpha 0,1: the window runs one value at a time; vormis-run sweeps"},
-        {{"--world", writeFile(dir, QStringLiteral("big.txt"), "H" + QByteArray(30, '.') + "\n"
-                                                                   + (QByteArray(31, '.') + "\n").repeated(29)
-                                                                   + QByteArray(30, '.') + "F\n")},
-         "the window shows 3 to 30 cells a side, vormis-run takes larger worlds"},
-    };
-    for (const auto &[arguments, expected] : beyond) {
-        EXPECT_EQ(window(arguments, start, message), ParseOutcome::Error);
-        EXPECT_TRUE(message.endsWith(QLatin1String(expected))) << message.toStdString();
-    }
-    // Values that are no values at all, and runner's options: vormis-run's words.
-    for (const QStringList &arguments : {QStringList{"--size", "x"}, QStringList{"--home", "9,9"},
-                                         QStringList{"--rule", "ants"}}) {
-        RunConfig config;
-        QString runner;
-        parse(arguments, config, runner);
-        EXPECT_EQ(window(arguments, start, message), ParseOutcome::Error);
-        EXPECT_EQ(message, runner);
-    }
-    EXPECT_EQ(window({"--csv", "x.csv"}, start, message), ParseOutcome::Error);
-    EXPECT_TRUE(start.unknownOption);
 }

@@ -1,4 +1,4 @@
-#include "cli_test_support.h"
+#include "runner_test_support.h"
 #include "outputfile.h"
 
 #include <QDir>
