@@ -1,7 +1,6 @@
 // The world's pixels as the viewport shows them: scene point (x, y) is
 // viewport pixel (x + 5, y + 5).
 #include "mainwindow_probe.h"
-#include "charts.h"
 #include "worldimage.h"
 #include "test_support.h"
 
