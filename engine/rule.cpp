@@ -18,6 +18,14 @@ constexpr RuleNames kRules[] = {
 
 } // namespace
 
+std::vector<Rule> allRules()
+{
+    std::vector<Rule> rules;
+    for (const RuleNames &r : kRules)
+        rules.push_back(r.rule);
+    return rules;
+}
+
 const char *ruleName(Rule rule)
 {
     for (const RuleNames &r : kRules)

@@ -2,6 +2,7 @@
 #define VORMIS_RULE_H
 
 #include <string>
+#include <vector>
 
 // How the ants choose their next cell and how the pheromone changes.  The
 // window's own rule is the default; the three textbook rules choose by
@@ -13,6 +14,8 @@ enum class Rule {
     MaxMinAntSystem  // Stuetzle and Hoos 2000
 };
 
+// Every rule the engine has, the window's own first.
+std::vector<Rule> allRules();
 // The short name used on command lines: vormis, as, acs, mmas.
 const char *ruleName(Rule rule);
 // The name for people: "the window's rule", "Ant System", ...
