@@ -152,7 +152,7 @@ QString worldText(const RunConfig &config)
 {
     QString text = QStringLiteral("%1x%1 world").arg(config.world.size);
     for (const Parameter p : {Parameter::Ants, Parameter::Alpha, Parameter::Beta, Parameter::Ro, Parameter::Rule,
-                              Parameter::Q0, Parameter::Xi}) {
+                              Parameter::Q0, Parameter::Xi, Parameter::Elite, Parameter::Rank, Parameter::Restart}) {
         const QStringList &values = config.parameters[static_cast<std::size_t>(p)];
         if (values.size() != 1 || !anyRuleTakes(config.parameters, p))
             continue;
@@ -246,7 +246,7 @@ ParameterChartData parameterChart(const RunConfig &config, int optimum,
     std::map<QString, std::size_t> lineOf;
     for (std::size_t i = 0; i < config.settings.size(); ++i) {
         const Setting &setting = config.settings[i];
-        QStringList label, unused; // q0 and xi mean nothing to rules other than acs
+        QStringList label, unused; // a rule's own parameters mean nothing to the other rules
         for (std::size_t k = 1; k < swept.size(); ++k) {
             const QString name = QLatin1String(parameterName(static_cast<Parameter>(swept[k])));
             if (setting[swept[k]].isEmpty())

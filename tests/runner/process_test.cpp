@@ -36,7 +36,7 @@ TEST(Process, BadInputExitsTwoWithOneLineAndWritesNothing)
         {{"--beta", "1,,2"}, "vormis-run: --beta 1,,2: an empty value in the list"},
         {{"--seed", "1", "--shard", "3/2"}, "vormis-run: --shard 3/2: expected K/N with 1 <= K <= N"},
         {{"--jobs", "0"}, "vormis-run: --jobs 0: expected a whole number from 1"},
-        {{"--rule", "aco"}, "vormis-run: --rule aco: expected vormis, as, acs or mmas"},
+        {{"--rule", "aco"}, "vormis-run: --rule aco: expected vormis, as, acs, mmas, eas, ras or bwas"},
         {{"--alpha", "0:100:1", "--beta", "0:99:1"}, "vormis-run: the sweep has 10100 settings; at most 10000"},
         {{"--alpha", "0:100:1", "--ro", "0:0.9:0.1", "--repeat", "1000"}, "vormis-run: the sweep has 1010 settings x"},
     };
