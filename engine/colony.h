@@ -66,7 +66,8 @@ public:
     // The rule the ants follow; like the size, a new rule takes effect at the
     // next reset.  q0 and xi are Ant Colony System's own parameters, elite
     // Elitist Ant System's, rank Rank-based Ant System's and restartAfter
-    // MAX-MIN Ant System's.
+    // (generations without a shorter path; 0 or less: never) MAX-MIN Ant
+    // System's.
     void setRule(const Rule &rule) { m_rule = rule; }
     Rule rule() const { return m_rule; }
     void setQ0(const double &q0) { m_q0 = q0; }

@@ -57,10 +57,14 @@ public:
     static constexpr double kBestChance = 0.05;    // MAX-MIN's p_best
     static constexpr double kChoicesPerStep = 4.0; // MAX-MIN's avg: half of the eight neighbours
     static constexpr double kLeastRo = 0.01;       // ro is taken as at least this where it divides
-    static constexpr double kMutationChance = 0.3; // Best-Worst: the share of cells mutated each generation
-    static constexpr double kMutationStrength = 4.0; // Best-Worst's sigma
-    static constexpr int kMutationRamp = 100;        // Best-Worst: generations for the mutation to grow to full
-    static constexpr int kRestartShare = 20;         // Best-Worst restarts with at most 1/20 of the worst path off the best
+    // Best-Worst Ant System: the chance of each row of tau to have a cell
+    // mutated in a generation, sigma, the generations the mutation takes to
+    // grow to its full strength, and the restart when at most one in
+    // kRestartShare of the worst path's cells is off the best path.
+    static constexpr double kMutationChance = 0.3;
+    static constexpr double kMutationStrength = 4.0;
+    static constexpr int kMutationRamp = 100;
+    static constexpr int kRestartShare = 20;
 
     struct Choice;
     class Wheel;
