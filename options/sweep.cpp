@@ -172,14 +172,31 @@ ParameterValues worldParameters(const World &world)
             QStringList{number(world.xi)}};
 }
 
+namespace {
+
+// a * b and a + b, stopping at kUncountedSettings: six lists of 10,000 values
+// would overflow a long long.
+long long cappedProduct(long long a, long long b)
+{
+    return b != 0 && a > kUncountedSettings / b ? kUncountedSettings : std::min(a * b, kUncountedSettings);
+}
+
+long long cappedSum(long long a, long long b)
+{
+    return a > kUncountedSettings - b ? kUncountedSettings : a + b;
+}
+
+} // namespace
+
 long long settingCount(const ParameterValues &values)
 {
     long long common = 1;
     for (int p = 1; p < static_cast<int>(Parameter::Q0); ++p)
-        common *= values[static_cast<std::size_t>(p)].size();
+        common = cappedProduct(common, values[static_cast<std::size_t>(p)].size());
     long long count = 0;
     for (const QString &rule : values[0]) {
-        count += ruleTakes(rule, Parameter::Q0) ? common * values[5].size() * values[6].size() : common;
+        const long long acs = cappedProduct(cappedProduct(common, values[5].size()), values[6].size());
+        count = cappedSum(count, ruleTakes(rule, Parameter::Q0) ? acs : common);
     }
     return count;
 }
@@ -255,12 +272,45 @@ std::string settingColumns(const Setting &setting)
     return columns;
 }
 
+namespace {
+
+bool isControl(QChar c)
+{
+    return c.category() == QChar::Other_Control;
+}
+
+// A word with a control character in it (a newline in a file's name) goes in
+// $'...' with the character as an escape, so the command stays on one line
+// and shows what is there.
+QString escapedQuoted(const QString &argument)
+{
+    QString quoted = QStringLiteral("$'");
+    for (const QChar c : argument) {
+        if (c == QLatin1Char('\\') || c == QLatin1Char('\''))
+            quoted += QLatin1Char('\\') + QString(c);
+        else if (c == QLatin1Char('\n'))
+            quoted += QStringLiteral("\\n");
+        else if (c == QLatin1Char('\t'))
+            quoted += QStringLiteral("\\t");
+        else if (isControl(c))
+            quoted += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            quoted += c;
+    }
+    return quoted + QLatin1Char('\'');
+}
+
+} // namespace
+
 QString shellQuoted(const QStringList &arguments)
 {
-    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_./,:=+-]+$"));
+    // \A and \z: '$' would also match before a final newline.
+    static const QRegularExpression plain(QStringLiteral("\\A[A-Za-z0-9_./,:=+-]+\\z"));
     QStringList quoted;
     for (QString argument : arguments) {
-        if (!plain.match(argument).hasMatch()) {
+        if (std::any_of(argument.begin(), argument.end(), isControl)) {
+            argument = escapedQuoted(argument);
+        } else if (!plain.match(argument).hasMatch()) {
             argument.replace(QLatin1Char('\''), QLatin1String("'\\''"));
             argument = QLatin1Char('\'') + argument + QLatin1Char('\'');
         }
