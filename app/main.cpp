@@ -76,8 +76,11 @@ int main(int argc, char **argv)
         return std::max(answer(parseWindowCommandLine(QCoreApplication::arguments(), windowProfile(), start, message), message), 0);
     }
     const ParseOutcome early = parseWindowCommandLine(argumentsOf(argc, argv), windowProfile(), start, message);
-    const bool qtOptions = early == ParseOutcome::Error && start.unknownOption
-                        && std::all_of(start.unknownOptions.begin(), start.unknownOptions.end(), isQtOption);
+    const QStringList &unknown = start.unknownOptions;
+    const auto notQts = std::find_if_not(unknown.begin(), unknown.end(), isQtOption);
+    const bool qtOptions = early == ParseOutcome::Error && start.unknownOption && notQts == unknown.end();
+    if (early == ParseOutcome::Error && notQts != unknown.end())
+        message = unknownOptionMessage(*notQts);
     if (early != ParseOutcome::Run && !qtOptions)
         return std::max(answer(early, message), 0);
 

@@ -704,11 +704,8 @@ int defaultJobs()
 QString parserError(const QCommandLineParser &parser)
 {
     const QStringList unknown = parser.unknownOptionNames();
-    if (!unknown.isEmpty()) {
-        const QString &name = unknown.first();
-        return QStringLiteral("unknown option %1%2 (see --help)")
-            .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name);
-    }
+    if (!unknown.isEmpty())
+        return unknownOptionMessage(unknown.first());
     QString message = parser.errorText();
     if (message.endsWith(QLatin1Char('.')))
         message.chop(1);
@@ -811,4 +808,10 @@ bool finishSweep(RunConfig &config, QString &error)
         return false;
     config = parsing.config;
     return true;
+}
+
+QString unknownOptionMessage(const QString &name)
+{
+    return QStringLiteral("unknown option %1%2 (see --help)")
+        .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name);
 }

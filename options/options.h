@@ -113,6 +113,9 @@ ParseOutcome parseCommandLine(const QStringList &arguments, RunConfig &config, Q
 bool setSweepField(RunConfig &config, const QString &name, const QString &value, QString &error);
 bool finishSweep(RunConfig &config, QString &error);
 
+// The error for an option neither program knows (name without dashes).
+QString unknownOptionMessage(const QString &name);
+
 // The same for the window: the same options mean the same and fail with the
 // same words, and a value beyond the window's limits is refused in its words.
 ParseOutcome parseWindowCommandLine(const QStringList &arguments, const WindowProfile &window, WindowStart &start,

@@ -1,5 +1,6 @@
 #include "shardheader.h"
 
+#include "numbers.h"
 #include "worldfile.h"
 
 #include <map>
@@ -49,9 +50,9 @@ bool readFormat(LineReader &reader, QString &error)
     }
     if (line == kFormatLine)
         return true;
-    if (line.startsWith(kFormatPrefix))
-        error = reader.fault(QStringLiteral("a shard file of format %1; this vormis-run reads format 2")
-                                 .arg(QString::fromUtf8(line.mid(kFormatPrefix.size()).left(20))));
+    const std::optional<long long> format = wholeNumber(QString::fromLatin1(line.mid(kFormatPrefix.size())));
+    if (line.startsWith(kFormatPrefix) && format)
+        error = reader.fault(QStringLiteral("a shard file of format %1; this vormis-run reads format 2").arg(*format));
     else if (line.startsWith(kFirstFormatPrefix))
         error = reader.fault(QStringLiteral("a shard file of an older vormis-run (format 1); this one reads format 2: "
                                             "run the shard again"));

@@ -56,7 +56,7 @@ bool LineReader::next(QByteArray &line)
         return false;
     }
     if (line.isEmpty() || !line.endsWith('\n')) {
-        if (line.size() > kMaxShardLine)
+        if (!m_file.atEnd())
             m_failure = faultAt(m_number + 1, QStringLiteral("a line longer than %1 bytes").arg(kMaxShardLine));
         return false;
     }
