@@ -50,7 +50,7 @@ int answer(ParseOutcome outcome, const QString &message)
         std::cout << message.toStdString() << std::flush;
         return ExitSuccess;
     case ParseOutcome::Error:
-        std::cerr << "vormis: " << message.toStdString() << std::endl;
+        std::cerr << "vormis: " << oneLine(message).toStdString() << std::endl;
         return ExitBadInput;
     case ParseOutcome::Run:
         break;

@@ -815,3 +815,15 @@ QString unknownOptionMessage(const QString &name)
     return QStringLiteral("unknown option %1%2 (see --help)")
         .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name);
 }
+
+QString oneLine(QString message)
+{
+    for (qsizetype i = 0; i < message.size(); ++i) {
+        if (message[i].category() != QChar::Other_Control)
+            continue;
+        const QString escape = QStringLiteral("\\x%1").arg(message[i].unicode(), 2, 16, QLatin1Char('0'));
+        message.replace(i, 1, escape);
+        i += escape.size() - 1;
+    }
+    return message;
+}

@@ -115,6 +115,9 @@ bool finishSweep(RunConfig &config, QString &error);
 
 // The error for an option neither program knows (name without dashes).
 QString unknownOptionMessage(const QString &name);
+// A message as one line, whatever a value or a file's name in it holds: a
+// control character is shown as an escape ("\x0a").
+QString oneLine(QString message);
 
 // The same for the window: the same options mean the same and fail with the
 // same words, and a value beyond the window's limits is refused in its words.

@@ -33,18 +33,9 @@ namespace {
 
 constexpr std::size_t kCsvChunk = 1 << 16;
 
-// One line, whatever a file's name holds: a control character is shown as
-// an escape.
-void printError(QString message)
+void printError(const QString &message)
 {
-    for (qsizetype i = 0; i < message.size(); ++i) {
-        if (message[i].category() != QChar::Other_Control)
-            continue;
-        const QString escape = QStringLiteral("\\x%1").arg(message[i].unicode(), 2, 16, QLatin1Char('0'));
-        message.replace(i, 1, escape);
-        i += escape.size() - 1;
-    }
-    std::cerr << "vormis-run: " << message.toStdString() << std::endl;
+    std::cerr << "vormis-run: " << oneLine(message).toStdString() << std::endl;
 }
 
 std::uint32_t clockSeed()

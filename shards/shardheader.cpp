@@ -9,7 +9,7 @@ namespace {
 
 const QByteArray kFormatLine = "#vormis-run shard file, format 2";
 const QByteArray kFormatPrefix = "#vormis-run shard file, format ";
-const QByteArray kFirstFormatPrefix = "#vormis-run shard "; // format 1 began so, without a version
+const QByteArray kFirstFormatPrefix = "#vormis-run shard "; // format 1: "#vormis-run shard K/N of the sweep: ..."
 
 // A field's value and the line it is on.
 struct Field
@@ -53,7 +53,7 @@ bool readFormat(LineReader &reader, QString &error)
     const std::optional<long long> format = wholeNumber(QString::fromLatin1(line.mid(kFormatPrefix.size())));
     if (line.startsWith(kFormatPrefix) && format)
         error = reader.fault(QStringLiteral("a shard file of format %1; this vormis-run reads format 2").arg(*format));
-    else if (line.startsWith(kFirstFormatPrefix))
+    else if (line.startsWith(kFirstFormatPrefix) && line.contains(" of the sweep: "))
         error = reader.fault(QStringLiteral("a shard file of an older vormis-run (format 1); this one reads format 2: "
                                             "run the shard again"));
     else
