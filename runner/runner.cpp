@@ -15,18 +15,18 @@
 #include "sweep.h"
 
 #include <QElapsedTimer>
-#include <QFileInfo>
+#include <QFile>
 #include <QLocale>
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <iostream>
 #include <map>
 #include <memory>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -107,11 +107,11 @@ private:
 };
 
 // The CSV, gathered in chunks and written to its file (standard output for
-// "-"), and the checksum of what it wrote, for a shard file's end.
+// "-"), and for a shard file the checksum of what it wrote.
 class CsvSink
 {
 public:
-    explicit CsvSink(OutputFile *file) : m_file(file) {}
+    CsvSink(OutputFile *file, bool checksummed) : m_file(file), m_checksummed(checksummed) {}
 
     bool enabled() const { return m_file != nullptr; }
 
@@ -120,7 +120,8 @@ public:
         if (!m_file)
             return;
         m_buffer += text;
-        m_checksum.add(text);
+        if (m_checksummed)
+            m_checksum.add(text);
         if (m_buffer.size() >= kCsvChunk)
             flush();
     }
@@ -139,6 +140,7 @@ public:
 
 private:
     OutputFile *m_file;
+    bool m_checksummed;
     std::string m_buffer;
     ShardChecksum m_checksum;
 };
@@ -444,7 +446,7 @@ RunOutcome Session::runOne(long long run, const RunPool<RunOutcome>::Emit &handO
 // CSV rows and results are taken in run order.
 void Session::runAll()
 {
-    CsvSink csv(outputFor("csv"));
+    CsvSink csv(outputFor("csv"), m_config.sharded);
     m_wantsRows = csv.enabled();
     if (m_config.sharded)
         csv.add(shardHeader(m_config));
@@ -489,7 +491,7 @@ void Session::runAll()
 // order.
 bool Session::mergeAll(const ShardSet &shards, QString &error)
 {
-    CsvSink csv(outputFor("csv"));
+    CsvSink csv(outputFor("csv"), false);
     if (!csv.enabled())
         return true;
     const bool copied = copyShardRows(shards, [&](const QByteArray &rows) { csv.add(rows.toStdString()); }, error);
