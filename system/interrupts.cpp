@@ -77,6 +77,7 @@ void installInterruptHandlers()
     g_handlingThread = pthread_self();
     struct sigaction action = {};
     sigfillset(&action.sa_mask); // one handler at a time
+    action.sa_flags = SA_RESTART; // a thread that passes an interruption on carries on where it was
     action.sa_handler = onInterruption;
     for (const int signal : kInterruptions)
         ::sigaction(signal, &action, nullptr);
