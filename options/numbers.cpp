@@ -72,7 +72,8 @@ Decimal Decimal::atScale(int finer) const
 std::optional<Decimal> fraction(const QString &text, QString &why)
 {
     why = QStringLiteral("expected a number from 0 to 1");
-    static const QRegularExpression form(QStringLiteral("^([0-9]*)(?:\\.([0-9]*))?(?:[eE]([-+]?[0-9]{1,2}))?$"));
+    // \A and \z: '$' would also match before a final newline.
+    static const QRegularExpression form(QStringLiteral("\\A([0-9]*)(?:\\.([0-9]*))?(?:[eE]([-+]?[0-9]{1,2}))?\\z"));
     const QRegularExpressionMatch match = form.match(text);
     if (!match.hasMatch() || match.capturedLength(1) + match.capturedLength(2) == 0)
         return std::nullopt;

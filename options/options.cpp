@@ -125,6 +125,7 @@ bool applyWorldFile(Parsing &p, const QString &path, QString &error)
     }
     p.source = QStringLiteral("the world file");
     p.worldFile = path;
+    p.config.worldFile = path;
     if (p.window && p.config.world.size > p.window->largestWorld)
         return reject(error, QStringLiteral("world"), path,
                       QStringLiteral("a %1x%1 world; %2").arg(p.config.world.size).arg(p.window->largerWorld));
@@ -606,8 +607,7 @@ bool buildSettings(Parsing &p, QString &error)
             config.parameters[i] = own[i];
     const long long count = settingCount(config.parameters);
     if (count > kMaxSettings) {
-        const QString counted = count == kUncountable ? QStringLiteral("at least %1").arg(kUncountable)
-                                                      : QString::number(count);
+        const QString counted = count < kUncountedSettings ? QString::number(count) : QStringLiteral("over 10^18");
         error = QStringLiteral("the sweep has %1 settings; at most %2").arg(counted).arg(kMaxSettings);
         return false;
     }
@@ -714,6 +714,26 @@ bool readOptions(Parsing &p, QString &error)
         && rejectPositional(p.parser, error);
 }
 
+// What a file may give of a sweep: its parameters, generations, seeds, runs
+// and shard; never an output, a world option or --merge.
+bool isSweepField(const OptionSpec &spec)
+{
+    for (int p = 0; p < kParameterCount; ++p)
+        if (qstrcmp(spec.name, parameterName(static_cast<Parameter>(p))) == 0)
+            return true;
+    for (const char *name : {"generations", "seed", "repeat", "shard"})
+        if (qstrcmp(spec.name, name) == 0)
+            return true;
+    return false;
+}
+
+// The state of a reading that has no command line: a sweep from a file.
+Parsing fileParsing(const RunConfig &config)
+{
+    static const QCommandLineParser noCommandLine;
+    return Parsing{noCommandLine, Program::Runner, nullptr, config, QStringLiteral("the file's world"), QString()};
+}
+
 int defaultJobs()
 {
     const unsigned cores = std::thread::hardware_concurrency();
@@ -723,11 +743,8 @@ int defaultJobs()
 QString parserError(const QCommandLineParser &parser)
 {
     const QStringList unknown = parser.unknownOptionNames();
-    if (!unknown.isEmpty()) {
-        const QString &name = unknown.first();
-        return QStringLiteral("unknown option %1%2 (see --help)")
-            .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name);
-    }
+    if (!unknown.isEmpty())
+        return unknownOptionMessage(unknown.first());
     QString message = parser.errorText();
     if (message.endsWith(QLatin1Char('.')))
         message.chop(1);
@@ -792,6 +809,7 @@ ParseOutcome parseWindowCommandLine(const QStringList &arguments, const WindowPr
     addOptions(parser, Program::Window, &window);
     const ParseOutcome outcome = parseStart(parser, arguments, message);
     start.unknownOption = outcome == ParseOutcome::Error && !parser.unknownOptionNames().isEmpty();
+    start.unknownOptions = parser.unknownOptionNames();
     if (outcome != ParseOutcome::Run)
         return outcome;
     Parsing parsing{parser, Program::Window, &window, RunConfig{}, QString(), QString()};
@@ -804,4 +822,47 @@ ParseOutcome parseWindowCommandLine(const QStringList &arguments, const WindowPr
     if (parsing.config.seedGiven)
         start.seed = parsing.config.seed;
     return ParseOutcome::Run;
+}
+
+bool setSweepField(RunConfig &config, const QString &name, const QString &value, QString &error)
+{
+    const std::vector<OptionSpec> &table = optionTable();
+    const auto spec = std::find_if(table.begin(), table.end(),
+                                   [&](const OptionSpec &option) { return name == QLatin1String(option.name); });
+    if (spec == table.end() || !isSweepField(*spec)) {
+        error = QStringLiteral("%1: not a value of a sweep").arg(name);
+        return false;
+    }
+    Parsing parsing = fileParsing(config);
+    if (!spec->apply(parsing, value, error))
+        return false;
+    config = parsing.config;
+    return true;
+}
+
+bool finishSweep(RunConfig &config, QString &error)
+{
+    Parsing parsing = fileParsing(config);
+    if (!buildSettings(parsing, error) || !checkRunCount(parsing.config, error))
+        return false;
+    config = parsing.config;
+    return true;
+}
+
+QString unknownOptionMessage(const QString &name)
+{
+    return QStringLiteral("unknown option %1%2 (see --help)")
+        .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name);
+}
+
+QString oneLine(QString message)
+{
+    for (qsizetype i = 0; i < message.size(); ++i) {
+        if (message[i].category() != QChar::Other_Control)
+            continue;
+        const QString escape = QStringLiteral("\\x%1").arg(message[i].unicode(), 2, 16, QLatin1Char('0'));
+        message.replace(i, 1, escape);
+        i += escape.size() - 1;
+    }
+    return message;
 }

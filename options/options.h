@@ -25,6 +25,7 @@ struct RunConfig
     std::array<bool, kParameterCount> parameterGiven{}; // on the command line
     std::vector<Setting> settings;                 // one for a plain run
     QString worldOptions; // the options that made the world, as given and quoted for a shell
+    QString worldFile;    // --world's file, empty for none
 
     int generations = 100;
     std::uint32_t seed = 0;
@@ -93,6 +94,7 @@ struct WindowStart
     QString worldFile;  // --world's file, empty for none
     std::optional<std::uint32_t> seed;
     bool unknownOption = false; // the error: an option neither program knows (Qt's own, perhaps)
+    QStringList unknownOptions; // their names, without dashes
 };
 
 // Reads the command line (arguments[0] is the program) into config.  On Help
@@ -100,6 +102,22 @@ struct WindowStart
 // the option and the value at fault, without the program's name.  A world
 // file given with --world is read here.
 ParseOutcome parseCommandLine(const QStringList &arguments, RunConfig &config, QString &message);
+
+// A sweep from a file rather than a command line, as a shard file holds it.
+// setSweepField reads the value of one option of a sweep (a parameter,
+// "generations", "seed", "repeat" or "shard") into config exactly as the
+// option reads it; nothing else may be given this way.  Set the world first,
+// the rule before q0 and xi, the seed before the shard.  finishSweep then
+// works out the settings within the command line's limits.  On failure,
+// error is one line in the option's words.
+bool setSweepField(RunConfig &config, const QString &name, const QString &value, QString &error);
+bool finishSweep(RunConfig &config, QString &error);
+
+// The error for an option neither program knows (name without dashes).
+QString unknownOptionMessage(const QString &name);
+// A message as one line, whatever a value or a file's name in it holds: a
+// control character is shown as an escape ("\x0a").
+QString oneLine(QString message);
 
 // The same for the window: the same options mean the same and fail with the
 // same words, and a value beyond the window's limits is refused in its words.

@@ -203,18 +203,31 @@ ParameterValues worldParameters(const World &world)
             QStringList{QString::number(world.rank)},               QStringList{QString::number(world.restart)}};
 }
 
+namespace {
+
+// a * b and a + b, stopping at kUncountedSettings: six lists of 10,000 values
+// would overflow a long long.
+long long cappedProduct(long long a, long long b)
+{
+    return b != 0 && a > kUncountedSettings / b ? kUncountedSettings : std::min(a * b, kUncountedSettings);
+}
+
+long long cappedSum(long long a, long long b)
+{
+    return a > kUncountedSettings - b ? kUncountedSettings : a + b;
+}
+
+} // namespace
+
 long long settingCount(const ParameterValues &values)
 {
-    // Long lists of several parameters would overflow: the count stops at
-    // kUncountable.
-    const auto times = [](long long a, long long b) { return b > 0 && a > kUncountable / b ? kUncountable : a * b; };
     long long count = 0;
     for (const QString &rule : values[0]) {
         long long settings = 1;
         for (int p = 1; p < kParameterCount; ++p)
             if (ruleTakes(rule, static_cast<Parameter>(p)))
-                settings = times(settings, values[static_cast<std::size_t>(p)].size());
-        count = settings > kUncountable - count ? kUncountable : count + settings;
+                settings = cappedProduct(settings, values[static_cast<std::size_t>(p)].size());
+        count = cappedSum(count, settings);
     }
     return count;
 }
@@ -299,12 +312,45 @@ std::string settingColumns(const Setting &setting)
     return columns;
 }
 
+namespace {
+
+bool isControl(QChar c)
+{
+    return c.category() == QChar::Other_Control;
+}
+
+// A word with a control character in it (a newline in a file's name) goes in
+// $'...' with the character as an escape, so the command stays on one line
+// and shows what is there.
+QString escapedQuoted(const QString &argument)
+{
+    QString quoted = QStringLiteral("$'");
+    for (const QChar c : argument) {
+        if (c == QLatin1Char('\\') || c == QLatin1Char('\''))
+            quoted += QLatin1Char('\\') + QString(c);
+        else if (c == QLatin1Char('\n'))
+            quoted += QStringLiteral("\\n");
+        else if (c == QLatin1Char('\t'))
+            quoted += QStringLiteral("\\t");
+        else if (isControl(c))
+            quoted += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            quoted += c;
+    }
+    return quoted + QLatin1Char('\'');
+}
+
+} // namespace
+
 QString shellQuoted(const QStringList &arguments)
 {
-    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_./,:=+-]+$"));
+    // \A and \z: '$' would also match before a final newline.
+    static const QRegularExpression plain(QStringLiteral("\\A[A-Za-z0-9_./,:=+-]+\\z"));
     QStringList quoted;
     for (QString argument : arguments) {
-        if (!plain.match(argument).hasMatch()) {
+        if (std::any_of(argument.begin(), argument.end(), isControl)) {
+            argument = escapedQuoted(argument);
+        } else if (!plain.match(argument).hasMatch()) {
             argument.replace(QLatin1Char('\''), QLatin1String("'\\''"));
             argument = QLatin1Char('\'') + argument + QLatin1Char('\'');
         }

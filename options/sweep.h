@@ -47,8 +47,8 @@ bool anyRuleTakes(const ParameterValues &values, Parameter parameter);
 // The parameters' values of a world, one each.
 ParameterValues worldParameters(const World &world);
 
-// The number of settings, or kUncountable for a number at least as large.
-constexpr long long kUncountable = std::numeric_limits<long long>::max();
+// The number of settings, or kUncountedSettings for that many or more.
+constexpr long long kUncountedSettings = 1000000000000000000LL;
 long long settingCount(const ParameterValues &values);
 // Every setting, in the order above.  Only for settingCount() <= kMaxSettings.
 std::vector<Setting> allSettings(const ParameterValues &values);

@@ -159,6 +159,20 @@ bool parseWorldText(const QByteArray &text, World &world, WorldFileError &error)
     return true;
 }
 
+QByteArray worldText(const World &world)
+{
+    const int n = world.size;
+    QByteArray text;
+    for (int y = 0; y < n; ++y) {
+        for (int x = 0; x < n; ++x) {
+            const Cell cell{x, y};
+            text += cell == world.home ? 'H' : cell == world.food ? 'F' : world.isObstacle(cell) ? '#' : '.';
+        }
+        text += '\n';
+    }
+    return text;
+}
+
 bool readWorldFile(const QString &path, World &world, WorldFileError &error)
 {
     QFile file(path);

@@ -29,6 +29,10 @@ struct WorldFileError
 // the other parameters are the start-up world's.
 bool parseWorldText(const QByteArray &text, World &world, WorldFileError &error);
 
+// The world drawn as parseWorldText reads it: N lines of N characters, each
+// ending in '\n'.
+QByteArray worldText(const World &world);
+
 // The same for a file; errors about the file itself (missing, unreadable,
 // too large) come back with line 0.
 bool readWorldFile(const QString &path, World &world, WorldFileError &error);

@@ -1,6 +1,10 @@
+#include "descriptors.h"
+#include "interrupts.h"
 #include "runner.h"
 
 #include <QGuiApplication>
+
+#include <csignal>
 
 namespace {
 
@@ -21,6 +25,11 @@ void messageHandler(QtMsgType type, const QMessageLogContext &context, const QSt
 
 int main(int argc, char *argv[])
 {
+    guardStandardDescriptors();
+    // A reader that went away gives EPIPE, which is reported in one line,
+    // rather than SIGPIPE, which would end us without a word.
+    std::signal(SIGPIPE, SIG_IGN);
+    installInterruptHandlers();
     // The runner never opens a window; the offscreen platform gives the
     // pictures their fonts and images without a display.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))

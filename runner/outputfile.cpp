@@ -1,5 +1,7 @@
 #include "outputfile.h"
 
+#include "interrupts.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -32,7 +34,7 @@ int ownDescriptor(const QByteArray &path)
         return 1;
     if (clean == QLatin1String("/dev/stderr"))
         return 2;
-    static const QRegularExpression pattern(QStringLiteral("^(?:/dev/fd|/proc/(self|thread-self|\\d+)/fd)/(\\d+)$"));
+    static const QRegularExpression pattern(QStringLiteral("\\A(?:/dev/fd|/proc/(self|thread-self|\\d+)/fd)/(\\d+)\\z"));
     const QRegularExpressionMatch match = pattern.match(clean);
     if (!match.hasMatch())
         return -1;
@@ -57,6 +59,10 @@ struct Target
 Target resolveTarget(const QString &path)
 {
     Target target;
+    if (path == QLatin1String("-")) {
+        target.descriptor = STDOUT_FILENO;
+        return target;
+    }
     target.path = QFile::encodeName(QFileInfo(path).absoluteFilePath());
     for (int hop = 0; hop < 40; ++hop) {
         // Checked before following the link: /dev/fd/3 "points" at names like
@@ -140,6 +146,14 @@ OutputFile::~OutputFile()
         discard();
 }
 
+FileIdentity OutputFile::identity() const
+{
+    const Target target = resolveTarget(m_path);
+    if (target.descriptor >= 0)
+        return identityOfDescriptor(target.descriptor);
+    return target.error != 0 ? FileIdentity() : identityOfPath(target.path.toStdString());
+}
+
 bool OutputFile::open()
 {
     const Target target = resolveTarget(m_path);
@@ -149,7 +163,7 @@ bool OutputFile::open()
         return openDescriptor(target.descriptor);
     struct stat info = {};
     if (::stat(target.path.constData(), &info) != 0)
-        return errno == ENOENT ? openTemporary(target.path, false, 0) : fail(errno);
+        return errno == ENOENT ? openTemporary(target.path, nullptr) : fail(errno);
     if (S_ISDIR(info.st_mode))
         return fail(EISDIR);
     if (!S_ISREG(info.st_mode))
@@ -158,7 +172,7 @@ bool OutputFile::open()
     // permissions.
     if (::access(target.path.constData(), W_OK) != 0)
         return fail(errno);
-    return openTemporary(target.path, true, info.st_mode & 07777);
+    return openTemporary(target.path, &info);
 }
 
 bool OutputFile::openDescriptor(int descriptor)
@@ -180,22 +194,45 @@ bool OutputFile::openInPlace(const QByteArray &target)
     return m_descriptor >= 0 || fail(errno);
 }
 
-bool OutputFile::openTemporary(const QByteArray &target, bool exists, unsigned mode)
+// A new file gets the usual 0666 less the umask; a replaced one keeps its
+// owner, group and mode, set once the temporary exists because the umask
+// may not allow the mode.  Giving a file away takes root; as anyone else
+// the temporary stays the user's own, as a new file would be.
+bool OutputFile::openTemporary(const QByteArray &target, const struct stat *existing)
 {
-    // A new file gets the usual 0666 less the umask; a replaced one keeps its
-    // mode, set once the temporary exists because the umask may not allow it.
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const QByteArray name = target + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
-        m_descriptor = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, exists ? 0600 : 0666);
-        if (m_descriptor < 0 && errno == EEXIST)
-            continue;
-        if (m_descriptor < 0)
+    // The suffix ('.' and up to 7 characters) shortens the target's name
+    // rather than making a name too long for the folder.
+    const qsizetype slash = target.lastIndexOf('/');
+    const long longest = ::pathconf(target.left(std::max<qsizetype>(slash, 1)).constData(), _PC_NAME_MAX);
+    const qsizetype kept = std::max<qsizetype>(1, (longest > 0 ? longest : NAME_MAX) - 8);
+    const QByteArray stem = target.left(slash + 1) + target.mid(slash + 1).left(kept) + '.';
+    for (int attempt = 0; attempt < 100 && m_temporary.isEmpty(); ++attempt) {
+        const QByteArray name = stem + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        if (!createTemporary(name, existing != nullptr) && errno != EEXIST)
             return fail(errno);
-        m_temporary = name;
-        m_target = target;
-        return !exists || ::fchmod(m_descriptor, static_cast<mode_t>(mode)) == 0 || fail(errno);
     }
-    return fail(EEXIST);
+    if (m_temporary.isEmpty())
+        return fail(EEXIST);
+    m_target = target;
+    if (!existing)
+        return true;
+    if ((existing->st_uid != ::geteuid() || existing->st_gid != ::getegid())
+        && ::fchown(m_descriptor, existing->st_uid, existing->st_gid) != 0) {
+        // Not ours to give away: the new file stays the user's.
+    }
+    return ::fchmod(m_descriptor, existing->st_mode & 07777) == 0 || fail(errno);
+}
+
+// Created and registered for removal with no interruption in between.
+bool OutputFile::createTemporary(const QByteArray &name, bool exists)
+{
+    const InterruptsHeld held;
+    m_descriptor = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, exists ? 0600 : 0666);
+    if (m_descriptor < 0)
+        return false;
+    m_temporary = name;
+    m_temporarySlot = registerTemporary(name.constData());
+    return true;
 }
 
 bool OutputFile::write(const char *data, qint64 size)
@@ -223,6 +260,7 @@ bool OutputFile::commit()
         return fail(errno);
     if (!m_target.isEmpty() && ::rename(m_temporary.constData(), m_target.constData()) != 0)
         return fail(errno);
+    unregisterTemporary(std::exchange(m_temporarySlot, -1));
     m_temporary.clear();
     m_finished = true;
     m_committed = true;
@@ -235,6 +273,7 @@ void OutputFile::discard()
         ::close(std::exchange(m_descriptor, -1));
     if (!m_temporary.isEmpty())
         ::unlink(m_temporary.constData());
+    unregisterTemporary(std::exchange(m_temporarySlot, -1));
     m_temporary.clear();
     m_finished = true;
 }

@@ -1,10 +1,13 @@
 #ifndef VORMIS_RUNNER_OUTPUTFILE_H
 #define VORMIS_RUNNER_OUTPUTFILE_H
 
+#include "fileidentity.h"
+
 #include <QByteArray>
 #include <QString>
 
 class QImage;
+struct stat;
 
 // One output of vormis-run (--csv FILE, --png FILE, --chart FILE).
 //
@@ -19,12 +22,19 @@ class QImage;
 // opened and written in place and is never removed or replaced.  Opening a
 // named pipe waits until a reader opens it, as "> pipe" in a shell does.
 // /dev/stdout, /dev/stderr, /dev/fd/N and /proc/self/fd/N name descriptors
-// this process already has; those are duplicated rather than opened again, so
-// the bytes go where the descriptor points, at its offset, as "> /dev/stdout"
-// does in a shell.  Bytes written in place cannot be taken back: discard()
+// this process already has, and "-" standard output; those are duplicated
+// rather than opened again, so the bytes go where the descriptor points, at
+// its offset, as "> /dev/stdout" does in a shell.  Bytes written in place cannot be taken back: discard()
 // only closes.
 //
-// Use: open() before the work starts, so that an impossible output is
+// A temporary is registered with the interrupt handlers (interrupts.h), so
+// that Ctrl-C removes it; create and commit it on the thread that installed
+// them.  Its name is the target's with a random suffix, the target's name
+// shortened if the suffix would make it too long.  A replaced file keeps its
+// owner and group where the system allows it (always for root).
+//
+// Use: identity() to compare it with the other files of the command line,
+// open() before the work starts, so that an impossible output is
 // reported at once; write() as the data comes; then commit(), or discard() if
 // anything went wrong.  The first failure is kept: later writes do nothing
 // and commit() fails.  Destroying an uncommitted file discards it.
@@ -38,6 +48,8 @@ public:
     OutputFile(const OutputFile &) = delete;
     OutputFile &operator=(const OutputFile &) = delete;
 
+    // The file the output names, worked out without opening it.
+    FileIdentity identity() const;
     bool open();
     bool write(const char *data, qint64 size);
     bool write(const QByteArray &bytes) { return write(bytes.constData(), bytes.size()); }
@@ -46,6 +58,8 @@ public:
     // Closes and removes the temporary; the target is left untouched, and a
     // later commit() returns false.
     void discard();
+    // Fails the output with the errno, as a failed write does.
+    void setFailed(int error) { fail(error); }
 
     bool failed() const { return m_errno != 0; }
     // One line naming the output and the system's reason, for instance
@@ -58,7 +72,8 @@ public:
 private:
     bool openDescriptor(int descriptor);
     bool openInPlace(const QByteArray &target);
-    bool openTemporary(const QByteArray &target, bool exists, unsigned mode);
+    bool openTemporary(const QByteArray &target, const struct stat *existing);
+    bool createTemporary(const QByteArray &name, bool exists);
     bool fail(int error);
 
     QString m_option;
@@ -66,6 +81,7 @@ private:
     QByteArray m_target;    // what commit() replaces; empty when written in place
     QByteArray m_temporary; // the temporary beside m_target
     int m_descriptor = -1;
+    int m_temporarySlot = -1; // in the interrupt handlers' list
     int m_errno = 0;
     bool m_finished = false; // committed, discarded or failed
     bool m_committed = false;

@@ -7,23 +7,26 @@
 #include "outputfile.h"
 #include "merge.h"
 #include "charts.h"
+#include "interrupts.h"
+#include "machine.h"
+#include "resources.h"
 #include "worldimage.h"
 #include "runpool.h"
 #include "sweep.h"
 
 #include <QElapsedTimer>
-#include <QFileInfo>
+#include <QFile>
 #include <QLocale>
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <iostream>
 #include <map>
 #include <memory>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -32,7 +35,7 @@ constexpr std::size_t kCsvChunk = 1 << 16;
 
 void printError(const QString &message)
 {
-    std::cerr << "vormis-run: " << message.toStdString() << std::endl;
+    std::cerr << "vormis-run: " << oneLine(message).toStdString() << std::endl;
 }
 
 std::uint32_t clockSeed()
@@ -40,14 +43,6 @@ std::uint32_t clockSeed()
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     const auto micro = static_cast<unsigned long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count());
     return static_cast<std::uint32_t>(micro ^ (micro >> 32));
-}
-
-// Two outputs may share a device such as /dev/null, which takes both
-// without harm; a file or a pipe would mix or lose them.
-bool isCharacterDevice(const QString &path)
-{
-    struct stat info = {};
-    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISCHR(info.st_mode);
 }
 
 QString durationText(qint64 milliseconds)
@@ -111,19 +106,22 @@ private:
     QElapsedTimer m_clock;
 };
 
-// The CSV, gathered in chunks and written to its file or standard output.
+// The CSV, gathered in chunks and written to its file (standard output for
+// "-"), and for a shard file the checksum of what it wrote.
 class CsvSink
 {
 public:
-    CsvSink(OutputFile *file, bool toStandardOutput) : m_file(file), m_enabled(file || toStandardOutput) {}
+    CsvSink(OutputFile *file, bool checksummed) : m_file(file), m_checksummed(checksummed) {}
 
-    bool enabled() const { return m_enabled; }
+    bool enabled() const { return m_file != nullptr; }
 
     void add(const std::string &text)
     {
-        if (!m_enabled)
+        if (!m_file)
             return;
         m_buffer += text;
+        if (m_checksummed)
+            m_checksum.add(text);
         if (m_buffer.size() >= kCsvChunk)
             flush();
     }
@@ -132,18 +130,19 @@ public:
     {
         if (m_buffer.empty())
             return;
-        if (m_file) {
-            m_file->write(m_buffer.data(), static_cast<qint64>(m_buffer.size()));
-        } else {
-            std::cout.write(m_buffer.data(), static_cast<std::streamsize>(m_buffer.size()));
-        }
+        m_file->write(m_buffer.data(), static_cast<qint64>(m_buffer.size()));
         m_buffer.clear();
     }
 
+    // Rows that were lost on the way: the file is not to be kept.
+    void lost() { m_file->setFailed(EIO); }
+    const ShardChecksum &checksum() const { return m_checksum; }
+
 private:
     OutputFile *m_file;
-    bool m_enabled;
+    bool m_checksummed;
     std::string m_buffer;
+    ShardChecksum m_checksum;
 };
 
 // "10x10 world, 5 ants, alpha 2, beta 1, ro 0.1, rule vormis" for the
@@ -301,6 +300,7 @@ public:
 
 private:
     OutputFile *outputFor(const char *option);
+    bool isFreeOutput(const OutputFile &output, std::vector<std::pair<QString, FileIdentity>> &taken) const;
     void write(OutputFile *output, const QByteArray &bytes);
     RunOutcome runOne(long long run, const RunPool<RunOutcome>::Emit &handOver);
     QString summary() const;
@@ -344,6 +344,33 @@ OutputFile *Session::outputFor(const char *option)
     return nullptr;
 }
 
+// The files the command line reads, by option: an output must not be one.
+std::vector<std::pair<QString, FileIdentity>> inputsOf(const RunConfig &config)
+{
+    std::vector<std::pair<QString, FileIdentity>> inputs;
+    if (!config.worldFile.isEmpty())
+        inputs.emplace_back(QStringLiteral("--world"), identityOfPath(QFile::encodeName(config.worldFile).toStdString()));
+    for (const QString &file : config.mergeFiles)
+        inputs.emplace_back(QStringLiteral("--merge ") + file, identityOfPath(QFile::encodeName(file).toStdString()));
+    return inputs;
+}
+
+// An output must not be an input, nor another output, by device and inode:
+// through a link or /dev/fd/N one would replace or mix with the other.  A
+// device such as /dev/null takes any number of them without harm.
+bool Session::isFreeOutput(const OutputFile &output, std::vector<std::pair<QString, FileIdentity>> &taken) const
+{
+    const FileIdentity identity = output.identity();
+    for (const auto &[name, other] : taken) {
+        if (identity.sameAs(other)) {
+            printError(QStringLiteral("%1 %2: the same file as %3").arg(output.option(), output.path(), name));
+            return false;
+        }
+    }
+    taken.emplace_back(output.option(), identity);
+    return true;
+}
+
 // Every output is opened (a regular file as its temporary) before the runs,
 // so an impossible one stops us before any work is done.
 bool Session::openOutputs()
@@ -353,19 +380,18 @@ bool Session::openOutputs()
                                                   {QStringLiteral("png"), m_config.pngPath},
                                                   {QStringLiteral("chart"), m_config.chartPath},
                                                   {QStringLiteral("gif"), m_config.gifPath}};
+    std::vector<std::pair<QString, FileIdentity>> taken = inputsOf(m_config);
     for (const auto &[option, path] : wanted) {
-        if (path.isEmpty() || (option == QLatin1String("csv") && m_config.csvToStandardOutput()))
+        if (path.isEmpty())
             continue;
-        const QString absolute = QFileInfo(path).absoluteFilePath();
-        for (const auto &other : m_outputs) {
-            if (QFileInfo(other->path()).absoluteFilePath() == absolute && !isCharacterDevice(path)) {
-                printError(QStringLiteral("--%1 %2: the same file as %3").arg(option, path, other->option()));
-                return false;
-            }
-        }
-        m_outputs.push_back(std::make_unique<OutputFile>(QStringLiteral("--") + option, path));
-        if (!m_outputs.back()->open()) {
-            printError(m_outputs.back()->error());
+        auto output = std::make_unique<OutputFile>(QStringLiteral("--") + option, path);
+        if (!isFreeOutput(*output, taken))
+            return false;
+        m_outputs.push_back(std::move(output));
+    }
+    for (const auto &output : m_outputs) {
+        if (!output->open()) {
+            printError(output->error());
             return false;
         }
     }
@@ -420,10 +446,10 @@ RunOutcome Session::runOne(long long run, const RunPool<RunOutcome>::Emit &handO
 // CSV rows and results are taken in run order.
 void Session::runAll()
 {
-    CsvSink csv(outputFor("csv"), m_config.csvToStandardOutput());
+    CsvSink csv(outputFor("csv"), m_config.sharded);
     m_wantsRows = csv.enabled();
     if (m_config.sharded)
-        csv.add(shardPreamble(m_config));
+        csv.add(shardHeader(m_config));
     csv.add(csvHeader());
     const long long total = m_config.runCount();
     const long long count = total >= m_config.shard ? (total - m_config.shard) / m_config.shards + 1 : 0;
@@ -443,10 +469,13 @@ void Session::runAll()
         const auto event = pool.next(text, outcome, std::chrono::milliseconds(200));
         if (event == RunPool<RunOutcome>::Event::Done)
             break;
+        if (event == RunPool<RunOutcome>::Event::Failed)
+            csv.lost();
         csv.add(text);
         if (event == RunPool<RunOutcome>::Event::Finished) {
             if (m_config.sharded)
-                csv.add(shardRunLine(outcome.result));
+                csv.add(shardRunLine(outcome.result.run, outcome.result.lateLengthSum, outcome.result.lateArrivals,
+                                     outcome.result.restarts));
             if (outcome.colony)
                 m_colony = std::move(outcome.colony);
             addRun(outcome.setting, std::move(outcome.result), outcome.bestSoFar, outcome.generationBest);
@@ -454,7 +483,7 @@ void Session::runAll()
         progress.update(static_cast<long long>(pool.finishedCount()), m_generationsDone.load());
     }
     if (m_config.sharded)
-        csv.add(shardEnd());
+        csv.add(shardEnd(csv.checksum()));
     progress.clear();
     csv.flush();
 }
@@ -463,7 +492,7 @@ void Session::runAll()
 // order.
 bool Session::mergeAll(const ShardSet &shards, QString &error)
 {
-    CsvSink csv(outputFor("csv"), m_config.csvToStandardOutput());
+    CsvSink csv(outputFor("csv"), false);
     if (!csv.enabled())
         return true;
     const bool copied = copyShardRows(shards, [&](const QByteArray &rows) { csv.add(rows.toStdString()); }, error);
@@ -519,6 +548,14 @@ void Session::writeSummaryAndPictures()
 // output has failed.  Each failed output says why in one line.
 bool Session::commitOutputs()
 {
+    // An interruption waits until every output is in place or none is; one
+    // that came before the first is renamed leaves them all as they were.
+    const InterruptsHeld held;
+    if (held.pending()) {
+        for (const auto &output : m_outputs)
+            output->discard();
+        return false;
+    }
     for (const QString &failure : m_unencoded)
         printError(failure);
     bool failed = !m_unencoded.empty();
@@ -591,7 +628,7 @@ int mergeShards(const RunConfig &options)
 {
     ShardSet shards;
     QString error;
-    if (!readShardSweep(options.mergeFiles, shards, error)) {
+    if (!readShardSweep(options.mergeFiles, csvHeader(), shards, error)) {
         printError(error);
         return ExitBadInput;
     }
@@ -599,24 +636,42 @@ int mergeShards(const RunConfig &options)
     config.csvPath = options.csvPath;
     config.summaryCsvPath = options.summaryCsvPath;
     config.chartPath = options.chartPath;
+    config.mergeFiles = options.mergeFiles;
     Session session(config);
-    const auto onRun = [&](const RunResult &result, const std::vector<int> &bestSoFar,
-                           const std::vector<int> &generationBest) {
-        session.addRun(static_cast<std::size_t>((result.run - 1) / config.repeat), result, bestSoFar, generationBest);
+    const auto onRun = [&](const ShardRun &run) {
+        const RunResult result{run.run,           run.seed,          run.best,    run.bestGeneration, {},
+                               run.lateLengthSum, run.lateArrivals, run.restarts};
+        session.addRun(static_cast<std::size_t>((run.run - 1) / config.repeat), result, run.bestSoFar,
+                       run.generationBest);
     };
-    if (!readShardRuns(shards, onRun, error)) {
+    if (!readShardRuns(shards, lateGenerations(config.generations), onRun, error)) {
         printError(error);
         return ExitBadInput;
     }
     if (!session.openOutputs())
         return ExitBadInput;
-    const bool copied = session.mergeAll(shards, error);
-    if (!copied)
+    // A file changed after it was checked: nothing is kept.
+    if (!session.mergeAll(shards, error)) {
         printError(error);
+        return ExitBadInput;
+    }
     session.writeSummaryAndPictures();
-    const bool written = session.commitOutputs() && copied;
+    const bool written = session.commitOutputs();
     session.printSummary();
     return finalStatus(written);
+}
+
+// No more threads than cores, and their colonies within the free memory.
+bool fitToMachine(RunConfig &config)
+{
+    QString message;
+    fitJobsToCores(config, coreCount(), message);
+    if (!message.isEmpty())
+        printError(message);
+    if (coloniesFit(config, availableMemory(), message))
+        return true;
+    printError(message);
+    return false;
 }
 
 } // namespace
@@ -640,6 +695,8 @@ int runCommandLine(const QStringList &arguments)
         return mergeShards(config);
     if (!config.seedGiven)
         config.seed = clockSeed();
+    if (!fitToMachine(config))
+        return ExitBadInput;
 
     Session session(config);
     if (!session.openOutputs())

@@ -10,7 +10,7 @@ set -euo pipefail
 
 VORMIS_PACKAGES=(
   cmake g++ make pkg-config
-  qt6-base-dev libgl-dev libgif-dev
+  qt6-base-dev libgl-dev libgif-dev zlib1g-dev
   libgtest-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core
   clang libclang-rt-dev

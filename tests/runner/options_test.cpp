@@ -145,7 +145,7 @@ TEST(Options, FaultsNameTheOptionTheValueAndWhatIsAccepted)
         {{"--rule", "mmas", "--restart", "-1"}, "--restart -1: expected a whole number from 0 to 1000000"},
         {{"--rule", "acs", "--alpha", "0:100:1", "--beta", "0:100:1", "--ants", "1:1000:1", "--ro", "0.0001:1:0.0001",
           "--q0", "0.0001:1:0.0001", "--xi", "0.0001:1:0.0001"},
-         "the sweep has at least 9223372036854775807 settings; at most 10000"},
+         "the sweep has over 10^18 settings; at most 10000"},
         {{"--shard", "1/2"}, "--shard 1/2: needs --seed"},
         {{"--ants", "3,9", "--dump", "map", "--ant", "3"},
          "--ant 3: expected a whole number from 0 to 2 (the smallest"},

@@ -119,3 +119,34 @@ TEST(OutputFile, FailedWriteIsOneLineAndLeavesTheOldFile)
     EXPECT_EQ(contents(data), "old\n");
     EXPECT_EQ(entries(dir), QStringList({"data.csv"}));
 }
+
+TEST(OutputFile, KnowsItsFileByInodeKeepsLongNamesAndOwners)
+{
+    QTemporaryDir dir;
+    const QString data = dir.filePath(QStringLiteral("data.csv"));
+    ASSERT_EQ(contents(data, "old\n"), "old\n");
+    ASSERT_TRUE(QFile::link(data, dir.filePath(QStringLiteral("link.csv"))));
+    const int descriptor = ::open(QFile::encodeName(data).constData(), O_RDONLY);
+    const FileIdentity file = OutputFile(QStringLiteral("--csv"), data).identity();
+    for (const QString &name : {dir.filePath(QStringLiteral("link.csv")), QStringLiteral("/dev/fd/%1").arg(descriptor)})
+        EXPECT_TRUE(file.sameAs(OutputFile(QStringLiteral("--png"), name).identity())) << name.toStdString();
+    ::close(descriptor);
+    EXPECT_TRUE(OutputFile(QStringLiteral("--csv"), dir.filePath(QStringLiteral("new.csv")))
+                    .identity()
+                    .sameAs(OutputFile(QStringLiteral("--png"), dir.filePath(QStringLiteral("./new.csv"))).identity()));
+
+    // 255 bytes, the longest name a folder takes: the temporary's name is shortened instead.
+    const QString longest = dir.filePath(QString(251, QLatin1Char('a')) + QStringLiteral(".csv"));
+    OutputFile longName(QStringLiteral("--csv"), longest);
+    EXPECT_TRUE(longName.open() && longName.write("new\n") && longName.commit()) << longName.error().toStdString();
+    EXPECT_EQ(contents(longest), "new\n");
+    if (::geteuid() != 0)
+        return;
+    ASSERT_EQ(::chown(QFile::encodeName(data).constData(), 65534, 65534), 0);
+    OutputFile owned(QStringLiteral("--csv"), data);
+    EXPECT_TRUE(owned.open() && owned.write("new\n") && owned.commit()) << owned.error().toStdString();
+    struct stat info = {};
+    ASSERT_EQ(::stat(QFile::encodeName(data).constData(), &info), 0);
+    EXPECT_EQ(info.st_uid, 65534u);
+    EXPECT_EQ(info.st_gid, 65534u);
+}

@@ -39,6 +39,10 @@ TEST(Process, BadInputExitsTwoWithOneLineAndWritesNothing)
         {{"--rule", "aco"}, "vormis-run: --rule aco: expected vormis, as, acs, mmas, eas, ras or bwas"},
         {{"--alpha", "0:100:1", "--beta", "0:99:1"}, "vormis-run: the sweep has 10100 settings; at most 10000"},
         {{"--alpha", "0:100:1", "--ro", "0:0.9:0.1", "--repeat", "1000"}, "vormis-run: the sweep has 1010 settings x"},
+        {{"--rule", "acs", "--alpha", "0:100:1", "--beta", "0:100:1", "--ro", "0:0.9999:0.0001", "--ants", "1:1000:1",
+          "--q0", "0:0.9999:0.0001", "--xi", "0:0.9999:0.0001"},
+         "vormis-run: the sweep has over 10^18 settings; at most 10000"},
+        {{"--ro", "0.5\n"}, "vormis-run: --ro 0.5\\x0a: expected a number from 0 to 1"},
     };
     for (const auto &[arguments, expected] : cases) {
         QStringList all = arguments;
@@ -154,4 +158,37 @@ TEST(Process, HelpAndVersion)
     const Ran version = run({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, QByteArray("vormis-run " VORMIS_VERSION "\n"));
+}
+
+// Through a link, /dev/fd/N or another path, an output is never an input or
+// another output: nothing runs and every file stays as it was.
+TEST(Process, AnOutputIsNeverAnInputOrAnotherOutput)
+{
+    QTemporaryDir dir;
+    writeFile(dir, "keep.csv", "old\n");
+    writeFile(dir, "w.txt", "H..\n...\n..F\n");
+    ASSERT_TRUE(QFile::link("keep.csv", dir.filePath("link.csv")));
+    for (const char *shard : {"1/2", "2/2"})
+        ASSERT_EQ(run({"--seed", "1", "--ro", "0.1,0.2", "--generations", "5", "--shard", shard, "--csv",
+                       QStringLiteral("s%1.csv").arg(shard[0])},
+                      dir.path())
+                      .status,
+                  0);
+    const std::pair<QStringList, const char *> cases[] = {
+        {{"--seed", "1", "--csv", "keep.csv", "--summary-csv", "link.csv"}, "--summary-csv link.csv: the same file as --csv"},
+        {{"--world", "w.txt", "--csv", "./w.txt"}, "--csv ./w.txt: the same file as --world"},
+        {{"--merge", "s1.csv", "s2.csv", "--chart", "s2.csv"}, "--chart s2.csv: the same file as --merge s2.csv"},
+    };
+    QStringList before;
+    for (const QString &file : filesIn(dir.path()))
+        before << file + ':' + QString::fromUtf8(contents(dir.filePath(file)));
+    for (const auto &[arguments, expected] : cases) {
+        const Ran ran = run(arguments, dir.path());
+        EXPECT_EQ(ran.status, 2);
+        EXPECT_EQ(ran.err, "vormis-run: " + QByteArray(expected) + "\n");
+        QStringList after;
+        for (const QString &file : filesIn(dir.path()))
+            after << file + ':' + QString::fromUtf8(contents(dir.filePath(file)));
+        EXPECT_EQ(after, before) << expected;
+    }
 }

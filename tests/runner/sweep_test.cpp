@@ -147,7 +147,8 @@ TEST(Statistics, IntervalMedianAndLateMeanByHand)
 // piece's text whole and before its outcome, with one thread or several.
 TEST(RunPool, HandsOverInOrderWhateverFinishesFirst)
 {
-    for (const int threads : {1, 3}) {
+    // With 4 bytes a waiting piece keeps its text on disk.
+    for (const auto &[threads, waitingBytes] : {std::pair{1, 1 << 20}, std::pair{3, 1 << 20}, std::pair{3, 4}}) {
         RunPool<int> pool(12, threads, 4, [](std::size_t piece, const RunPool<int>::Emit &handOver) {
             std::this_thread::sleep_for(std::chrono::milliseconds((piece * 7) % 5));
             std::string text = std::to_string(piece) + "a ";
@@ -156,7 +157,7 @@ TEST(RunPool, HandsOverInOrderWhateverFinishesFirst)
             text = std::to_string(piece) + "b ";
             handOver(text);
             return static_cast<int>(piece) * 10;
-        });
+        }, static_cast<std::size_t>(waitingBytes));
         std::string all, text;
         std::vector<int> outcomes;
         int outcome = -1;
