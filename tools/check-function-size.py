@@ -4,7 +4,7 @@
     tools/check-function-size.py [--limit 60] [FOLDER...]
 
 The folders default to every folder of the program's own code: engine, app,
-window, display, config, options, runner and pictures.  A folder named on the
+window, display, config, options, runner, pictures and stats.  A folder named on the
 command line must exist.
 
 A function's length is counted from the first line of its signature to its
@@ -23,7 +23,7 @@ import sys
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 LITERALS = re.compile(r'^[ \t]*#[^\n]*|//[^\n]*|/\*.*?\*/|"(?:\\.|[^"\\\n])*"|\'(?:\\.|[^\'\\\n])*\'',
                       re.S | re.M)
-PRODUCT_FOLDERS = ["engine", "app", "window", "display", "config", "options", "runner", "pictures"]
+PRODUCT_FOLDERS = ["engine", "app", "window", "display", "config", "options", "runner", "pictures", "stats"]
 NOT_FUNCTIONS = re.compile(r'\b(if|for|while|switch|catch|return)\s*\(')
 SIGNATURE_END = re.compile(r'\)\s*(const\b|noexcept\b|override\b|final\b|\s)*$'
                            r'|\)\s*:\s*[\w:]+\s*[({].*[)}]\s*$', re.S)
