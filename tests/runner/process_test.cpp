@@ -37,6 +37,10 @@ TEST(Process, BadInputExitsTwoWithOneLineAndWritesNothing)
         {{"--seed", "1", "--shard", "3/2"}, "vormis-run: --shard 3/2: expected K/N with 1 <= K <= N"},
         {{"--jobs", "0"}, "vormis-run: --jobs 0: expected a whole number from 1"},
         {{"--rule", "aco"}, "vormis-run: --rule aco: expected vormis, as, acs or mmas"},
+        {{"--alpha", "0,1", "--chart-x", "gamma"}, "vormis-run: --chart-x gamma: expected rule, alpha, beta, ro,"},
+        {{"--alpha", "0,1", "--chart-y", "worst"}, "vormis-run: --chart-y worst: expected best, late, first or"},
+        {{"--alpha", "0,1", "--chart-x", "beta"}, "vormis-run: --chart-x beta: not swept"},
+        {{"--chart-y", "late"}, "vormis-run: --chart-y late: only for the chart of a sweep"},
         {{"--alpha", "0:100:1", "--beta", "0:99:1"}, "vormis-run: the sweep has 10100 settings; at most 10000"},
         {{"--alpha", "0:100:1", "--ro", "0:0.9:0.1", "--repeat", "1000"}, "vormis-run: the sweep has 1010 settings x"},
     };
