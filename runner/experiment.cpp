@@ -34,7 +34,8 @@ RunResult runExperiment(Colony &colony, const World &world, int run, std::uint32
         if (onRow)
             onRow(row);
     }
-    return {run, seed, tracker.best(), tracker.bestGeneration(), tracker.bestPath(), lateLengthSum, lateArrivals};
+    return {run, seed, tracker.best(), tracker.bestGeneration(), tracker.bestPath(), lateLengthSum,
+            lateArrivals, row.generation.arrivals};
 }
 
 std::string csvHeader()

@@ -35,6 +35,7 @@ struct RunResult
     // number of the ants that reached the food.
     long long lateLengthSum = 0;
     long long lateArrivals = 0;
+    long long arrivals = 0; // over the whole run
 };
 
 // The last tenth of the generations, at least one: where the colony shows

@@ -168,6 +168,7 @@ bool readRow(const QByteArray &line, const RunConfig &config, const std::vector<
     if (shortest < 0 || best < 0 || wholeNumber(fields[3]) < 0 || wholeNumber(fields[4]) < 0)
         return fail(why, QStringLiteral("expected whole numbers"));
     ++reading.generation;
+    reading.result.arrivals = wholeNumber(fields[3]); // the running total: the last row's is the run's
     if (best != reading.result.best) { // best only improves: its last change is where it was first found
         reading.result.best = static_cast<int>(best);
         reading.result.bestGeneration = reading.generation;

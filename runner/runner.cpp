@@ -5,6 +5,7 @@
 #include "experiment.h"
 #include "options.h"
 #include "outputfile.h"
+#include "measures.h"
 #include "merge.h"
 #include "charts.h"
 #include "worldimage.h"
@@ -20,7 +21,6 @@
 #include <chrono>
 #include <cstdio>
 #include <iostream>
-#include <map>
 #include <memory>
 
 #include <sys/stat.h>
@@ -227,51 +227,6 @@ private:
     std::vector<long long> m_bestSums;
     std::vector<int> m_runsWithBest;
 };
-
-// The chart of a sweep: the first swept parameter along the axis, a line
-// for each combination of the others.
-ParameterChartData parameterChart(const RunConfig &config, int optimum,
-                                  const std::vector<std::vector<RunResult>> &results)
-{
-    ParameterChartData data;
-    data.subtitle = chartSubtitle(config);
-    data.optimum = optimum;
-    std::vector<std::size_t> swept;
-    for (std::size_t p = 0; p < config.parameters.size(); ++p)
-        if (config.parameters[p].size() > 1)
-            swept.push_back(p);
-    const std::size_t axis = swept.front();
-    data.axisName = QLatin1String(parameterName(static_cast<Parameter>(axis)));
-    data.values = config.parameters[axis];
-    std::map<QString, std::size_t> lineOf;
-    for (std::size_t i = 0; i < config.settings.size(); ++i) {
-        const Setting &setting = config.settings[i];
-        QStringList label, unused; // q0 and xi mean nothing to rules other than acs
-        for (std::size_t k = 1; k < swept.size(); ++k) {
-            const QString name = QLatin1String(parameterName(static_cast<Parameter>(swept[k])));
-            if (setting[swept[k]].isEmpty())
-                unused << name;
-            else
-                label << name + QLatin1Char(' ') + setting[swept[k]];
-        }
-        if (!unused.isEmpty())
-            label << unused.join(QStringLiteral(", ")) + QStringLiteral(" unused");
-        const auto [line, added] = lineOf.emplace(label.join(QStringLiteral(", ")), data.lines.size());
-        if (added)
-            data.lines.push_back({line->first, std::vector<ParameterChartData::Point>(data.values.size())});
-        const AcrossRuns across = summarise(results[i], optimum);
-        ParameterChartData::Point &point =
-            data.lines[line->second].points[static_cast<std::size_t>(data.values.indexOf(setting[axis]))];
-        point.present = across.best.count > 0;
-        point.mean = across.best.count > 0 ? static_cast<double>(across.best.sum) / across.best.count : 0.0;
-        point.low = point.high = point.mean;
-        if (across.best.count > 1) {
-            point.low = across.intervalLow().toDouble();
-            point.high = across.intervalHigh().toDouble();
-        }
-    }
-    return data;
-}
 
 // What one run hands back to the main thread.
 struct RunOutcome
@@ -503,7 +458,8 @@ void Session::writeSummaryAndPictures()
         if (m_chart)
             write(chart, pngBytes(renderChart(m_chart->finish())));
         else
-            write(chart, pngBytes(renderParameterChart(parameterChart(m_config, m_optimum, m_results))));
+            write(chart, pngBytes(renderParameterChart(
+                             sweepChartData(m_config, m_optimum, m_results, chartSubtitle(m_config)))));
     }
     if (OutputFile *gif = outputFor("gif")) {
         QByteArray bytes;
@@ -599,6 +555,14 @@ int mergeShards(const RunConfig &options)
     config.csvPath = options.csvPath;
     config.summaryCsvPath = options.summaryCsvPath;
     config.chartPath = options.chartPath;
+    config.chartAxis = options.chartAxis;
+    config.chartMeasure = options.chartMeasure;
+    config.chartMeasureGiven = options.chartMeasureGiven;
+    Parameter axis = Parameter::Rule;
+    if (!config.chartPath.isEmpty() && !chartAxis(config, axis, error)) {
+        printError(error);
+        return ExitBadInput;
+    }
     Session session(config);
     const auto onRun = [&](const RunResult &result, const std::vector<int> &bestSoFar,
                            const std::vector<int> &generationBest) {

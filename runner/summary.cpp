@@ -3,6 +3,7 @@
 
 #include "experiment.h"
 
+#include "measures.h"
 #include "options.h"
 #include "sweep.h"
 #include "worldfile.h"
@@ -183,6 +184,17 @@ QStringList statisticCells(const AcrossRuns &across, int optimum)
             across.lateMeanLength()};
 }
 
+// The 95% bootstrap interval of the mean best length, as the CSV gives it:
+// empty with fewer than two runs that found a path, as Student's is.
+QStringList bootstrapCells(const std::vector<RunResult> &results)
+{
+    const std::vector<RunShare> bests = measureShares(results, ChartMeasure::Best, 0, 0);
+    const std::optional<Interval> interval = bootstrapInterval95(bests);
+    if (bests.size() < 2 || !interval)
+        return {QString(), QString()};
+    return {twoDecimals(interval->low), twoDecimals(interval->high)};
+}
+
 QStringList settingRow(const RunConfig &config, std::size_t index, const AcrossRuns &across, int optimum)
 {
     QStringList row{QString::number(index + 1)};
@@ -276,13 +288,14 @@ std::string summaryCsv(const RunConfig &config, int optimum, const std::vector<s
 {
     std::string csv = "rule,alpha,beta,ro,ants,q0,xi,runs,runs_with_path,mean_best,sd_best,min_best,max_best,"
                       "ci95_low,ci95_high,optimum,gap,runs_at_optimum,mean_generation_at_optimum,"
-                      "median_generation_at_optimum,late_mean_length\n";
+                      "median_generation_at_optimum,late_mean_length,boot_low,boot_high\n";
     for (std::size_t i = 0; i < config.settings.size(); ++i) {
         QStringList row = statisticCells(summarise(results[i], optimum), optimum);
         row.insert(8, optimum > 0 ? QString::number(optimum) : QString()); // before the gap
         for (QString &cell : row)
             if (cell == QLatin1String("-"))
                 cell.clear();
+        row << bootstrapCells(results[i]);
         csv += settingColumns(config.settings[i]).substr(1) + ',' + row.join(QLatin1Char(',')).toStdString() + '\n';
     }
     return csv;
