@@ -167,8 +167,10 @@ QString worldText(const RunConfig &config)
 QString chartSubtitle(const RunConfig &config)
 {
     QString text = worldText(config) + QStringLiteral("; ");
-    if (config.isSweep())
+    if (config.isSweep() && config.repeat > 1)
         text += QStringLiteral("%1 runs a setting, seeds from %2").arg(config.repeat).arg(config.seed);
+    else if (config.isSweep())
+        text += QStringLiteral("1 run a setting, seed %1").arg(config.seed);
     else if (config.repeat > 1)
         text += QStringLiteral("%1 runs, seeds from %2").arg(config.repeat).arg(config.seed);
     else

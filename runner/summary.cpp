@@ -148,14 +148,17 @@ QString sweepHeader(const RunConfig &config)
     if (!fixed.isEmpty())
         text += QStringLiteral("fixed: %1\n").arg(fixed.join(QStringLiteral(", ")));
     text += QStringLiteral("swept: %1\n").arg(swept.join(QStringLiteral("; ")));
-    text += QStringLiteral("%1 settings, the later parameter varying faster%2; %3 runs of %4 generations each, "
-                           "seeds %5 to %6: %7 runs in all\n")
+    const QString seeds = config.repeat > 1 ? QStringLiteral("%1 runs of %2 generations each, seeds %3 to %4")
+                                                  .arg(config.repeat)
+                                                  .arg(config.generations)
+                                                  .arg(config.seed)
+                                                  .arg(config.seed + static_cast<std::uint32_t>(config.repeat - 1))
+                                            : QStringLiteral("1 run of %1 generations, seed %2")
+                                                  .arg(config.generations)
+                                                  .arg(config.seed);
+    text += QStringLiteral("%1 settings, the later parameter varying faster%2; %3: %4 runs in all\n")
                 .arg(config.settings.size())
-                .arg(hasAcs(config) ? QStringLiteral(" (q0 and xi for acs only)") : QString())
-                .arg(config.repeat)
-                .arg(config.generations)
-                .arg(config.seed)
-                .arg(config.seed + static_cast<std::uint32_t>(config.repeat - 1))
+                .arg(hasAcs(config) ? QStringLiteral(" (q0 and xi for acs only)") : QString(), seeds)
                 .arg(config.runCount());
     if (config.sharded)
         text += QStringLiteral("shard %1 of %2: runs %1, %3, ... only\n")
