@@ -289,7 +289,8 @@ Session::Session(const RunConfig &config)
         m_chart = std::make_unique<ChartCollector>(m_config);
     if (!m_config.gifPath.isEmpty()) {
         const int every = m_config.gifEvery > 0 ? m_config.gifEvery : defaultGifEvery(m_config.generations);
-        m_animation = std::make_unique<RunAnimation>(m_worlds.front(), m_config.generations, every, m_optimum);
+        m_animation = std::make_unique<RunAnimation>(m_worlds.front(), m_config.settings.front(),
+                                                     m_config.generations, every, m_optimum);
     }
 }
 
