@@ -48,6 +48,7 @@ struct ParameterChartData
     std::vector<Line> lines;
     int optimum = 0;      // the shortest possible length, dashed; 0 for none
     QString noOptimum;    // the legend's note without one: "no path from home to food"; empty for none
+    QString emptyNote;    // in the plot when no setting has a value: "no run found a path"
 };
 
 QImage renderParameterChart(const ParameterChartData &data, QSize size = QSize(900, 500));

@@ -30,6 +30,7 @@ struct SweepFrame
 {
     QRectF plot;
     int values = 1;
+    bool any = false; // some setting has a value
     double yLow = 0, yHigh = 1, yStep = 1;
 
     double spacing() const { return plot.width() / values; }
@@ -68,15 +69,15 @@ SweepFrame sweepFrame(const ParameterChartData &data, QSize size, double top)
     frame.values = std::max(1, static_cast<int>(data.values.size()));
     const double bottom = kPlotBottom + (data.categorical ? kSecondLabelLine : 0);
     frame.plot = QRectF(kPlotLeft, top, size.width() - kPlotLeft - kPlotRight, size.height() - top - bottom);
-    bool any = data.optimum > 0;
+    bool inRange = data.optimum > 0;
     double low = data.optimum, high = data.optimum;
     for (const ParameterChartData::Line &line : data.lines) {
         for (const ParameterChartData::Point &point : line.points) {
             if (!point.present)
                 continue;
-            low = any ? std::min({low, point.low, point.mean}) : std::min(point.low, point.mean);
-            high = any ? std::max({high, point.high, point.mean}) : std::max(point.high, point.mean);
-            any = true;
+            low = inRange ? std::min({low, point.low, point.mean}) : std::min(point.low, point.mean);
+            high = inRange ? std::max({high, point.high, point.mean}) : std::max(point.high, point.mean);
+            inRange = frame.any = true;
         }
     }
     const ValueRange range = paddedRange(low, high, frame.plot.height(), 1, 0);
@@ -115,7 +116,8 @@ void drawSweepAxes(QPainter &painter, const SweepFrame &f, const ParameterChartD
 {
     const QRectF &plot = f.plot;
     painter.setFont(font(12));
-    drawLengthLines(painter, f, [&f](double v) { return lengthTick(v, f.yStep); });
+    if (f.any || data.optimum > 0)
+        drawLengthLines(painter, f, [&f](double v) { return lengthTick(v, f.yStep); });
     painter.setPen(kInk);
     for (int i = 0; i < f.values; ++i) {
         const double x = std::round(f.xAt(i)) + 0.5;
@@ -178,6 +180,11 @@ void drawSweepPlot(QPainter &painter, const SweepFrame &f, const ParameterChartD
         drawSweepLine(painter, f, data, i, offset);
     }
     painter.restore();
+    if (!f.any) {
+        painter.setPen(kInk);
+        painter.setFont(font(16));
+        painter.drawText(f.plot, Qt::AlignCenter, data.emptyNote);
+    }
     drawPlotFrame(painter, f.plot);
 }
 

@@ -12,6 +12,7 @@ struct MeasureWords
     const char *title;
     const char *axis;
     const char *point;
+    const char *none; // when no setting has a value
     bool lengths; // path lengths: the shortest possible belongs on the chart
     double scale; // 100 for a share shown in per cent
 };
@@ -21,19 +22,19 @@ MeasureWords wordsOf(ChartMeasure measure)
     switch (measure) {
     case ChartMeasure::Late:
         return {"Late mean path length per %1", "late mean length (cells), in the last tenth of the run",
-                "late mean length, 95% bootstrap interval", true, 1};
+                "late mean length, 95% bootstrap interval", "no ant reached the food late in a run", true, 1};
     case ChartMeasure::First:
         return {"Generation the shortest path was first found, per %1",
                 "generation first found (mean of the runs that found it)", "mean generation, 95% bootstrap interval",
-                false, 1};
+                "no run reached the shortest possible path", false, 1};
     case ChartMeasure::Arrived:
         return {"Ants that reached the food per %1", "ants that reached the food (%), mean of the runs",
-                "mean share of the ants, 95% bootstrap interval", false, 100};
+                "mean share of the ants, 95% bootstrap interval", "", false, 100};
     case ChartMeasure::Best:
         break;
     }
     return {"Best path length per %1", "best path length (cells), mean of the runs",
-            "mean best length, 95% bootstrap interval", true, 1};
+            "mean best length, 95% bootstrap interval", "no run found a path", true, 1};
 }
 
 // A value as the chart names it: a rule by its title.
@@ -86,6 +87,7 @@ ParameterChartData chartFrame(const RunConfig &config, int optimum, std::size_t 
     data.subtitle = subtitle;
     data.valueName = QLatin1String(words.axis);
     data.pointName = QLatin1String(words.point);
+    data.emptyNote = QLatin1String(words.none);
     data.categorical = static_cast<Parameter>(axis) == Parameter::Rule;
     for (const QString &value : config.parameters[axis])
         data.values << valueText(static_cast<Parameter>(axis), value, true);
