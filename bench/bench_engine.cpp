@@ -80,5 +80,11 @@ BENCHMARK_CAPTURE(engine, c_large_30x30_acs, withRule(large(), Rule::AntColonySy
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(engine, c_large_30x30_mmas, withRule(large(), Rule::MaxMinAntSystem))
     ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(engine, c_large_30x30_eas, withRule(large(), Rule::ElitistAntSystem))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(engine, c_large_30x30_ras, withRule(large(), Rule::RankBasedAntSystem))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(engine, c_large_30x30_bwas, withRule(large(), Rule::BestWorstAntSystem))
+    ->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -60,7 +60,9 @@ Table<int> Colony::newIntTable(const int &rows, const int &cols)
 void Colony::reset()
 {
     // A size change since the last reset may have left food or home outside
-    // the new grid; bring them back in the way the setters would.
+    // the new grid; bring them back in the way the setters would.  The old
+    // rule's memory goes first: the new one is worked out below.
+    m_textbook.reset();
     setFood(m_foodX, m_foodY);
     setHome(m_homeX, m_homeY);
 
@@ -125,12 +127,14 @@ void Colony::setFood(const int &x, const int &y)
 {
     m_foodX = (x >= 0 && x < m_size) ? x : m_size - 1;
     m_foodY = (y >= 0 && y < m_size) ? y : m_size - 1;
+    refreshRule();
 }
 
 void Colony::setHome(const int &x, const int &y)
 {
     m_homeX = (x >= 0 && x < m_size) ? x : 0;
     m_homeY = (y >= 0 && y < m_size) ? y : 0;
+    refreshRule();
 }
 
 void Colony::setAntCount(const int &n)
@@ -141,16 +145,31 @@ void Colony::setAntCount(const int &n)
 void Colony::setAlpha(const int &a)
 {
     m_alpha = a;
+    refreshRule();
 }
 
 void Colony::setBeta(const int &b)
 {
     m_beta = b;
+    refreshRule();
 }
 
 void Colony::setRo(const double &r)
 {
     m_ro = r;
+    refreshRule();
+}
+
+// What the textbook rules worked out from the setters' values, afresh.
+void Colony::refreshRule()
+{
+    if (m_textbook)
+        Textbook::refresh(*this);
+}
+
+int Colony::restarts() const
+{
+    return m_textbook ? m_textbook->restarts : 0;
 }
 
 void Colony::addObstacle(const int &x, const int &y)
@@ -371,19 +390,23 @@ private:
 
 } // namespace
 
+// The dumps to standard output leave it at precision 3, as they always have.
 void Colony::printAntPath(const int &ant) const
 {
     printAntPath(ant, std::cout);
+    std::cout.precision(3);
 }
 
 void Colony::printAntMap(const int &ant) const
 {
     printAntMap(ant, std::cout);
+    std::cout.precision(3);
 }
 
 void Colony::printTables() const
 {
     printTables(std::cout);
+    std::cout.precision(3);
 }
 
 void Colony::printAntPath(const int &ant, std::ostream &out) const

@@ -40,6 +40,11 @@ public:
     void reset();
     void resetAnts();
 
+    // The setters.  The size, the number of ants and the rule make the
+    // colony's tables and ants, and take effect at the next reset.  Every
+    // other setter takes effect at once: the next choice and the next update
+    // use the new value, and what a textbook rule worked out from it (its
+    // choice weights, eta, tau0) is worked out again on the spot.
     void setSize(const int &n);
     void setFood(const int &x, const int &y);
     void setHome(const int &x, const int &y);
@@ -59,13 +64,26 @@ public:
     int arrivals() const { return m_arrivals; }
 
     // The rule the ants follow; like the size, a new rule takes effect at the
-    // next reset.  q0 and xi are Ant Colony System's own parameters.
+    // next reset.  q0 and xi are Ant Colony System's own parameters, elite
+    // Elitist Ant System's, rank Rank-based Ant System's and restartAfter
+    // (generations without a shorter path; 0 or less: never) MAX-MIN Ant
+    // System's.
     void setRule(const Rule &rule) { m_rule = rule; }
     Rule rule() const { return m_rule; }
     void setQ0(const double &q0) { m_q0 = q0; }
     double q0() const { return m_q0; }
     void setXi(const double &xi) { m_xi = xi; }
     double xi() const { return m_xi; }
+    void setElite(const int &elite) { m_elite = elite; }
+    int elite() const { return m_elite; }
+    void setRank(const int &rank) { m_rank = rank; }
+    int rank() const { return m_rank; }
+    void setRestartAfter(const int &generations) { m_restartAfter = generations; }
+    int restartAfter() const { return m_restartAfter; }
+
+    // How often the pheromone started afresh on stagnation since the reset
+    // (the rules for which ruleRestarts() holds; 0 for the others).
+    int restarts() const;
 
     // How often the walks worked the rule out or spun a remembered wheel
     // since the reset; the other steps were known in advance.  For the
@@ -90,8 +108,9 @@ public:
     bool chooseNextCell(const int &ant, int &nextX, int &nextY);
     void runGeneration();
 
-    // The text dumps, to standard output or to any stream; the stream's
-    // formatting is left as it was found.
+    // The text dumps, to standard output or to any stream.  A stream given
+    // is left formatted as it was found; standard output is left at
+    // precision 3.
     void printAntPath(const int &ant) const;
     void printAntMap(const int &ant) const;
     void printTables() const;
@@ -123,6 +142,9 @@ private:
     Rule m_rule = Rule::Vormis;
     double m_q0 = kDefaultQ0;
     double m_xi = kDefaultXi;
+    int m_elite = kDefaultElite;
+    int m_rank = kDefaultRank;
+    int m_restartAfter = kDefaultRestart;
     Table<double> m_routing;
     Table<double> m_pheromone;
     Table<double> m_heuristic;
@@ -170,6 +192,7 @@ private:
     void walk(int ant);
     void deposit(const AntState &ant);
     void printTable(std::ostream &out, const Table<double> &table, int precision) const;
+    void refreshRule();
 
     class Textbook; // the textbook rules, in textbook.cpp
 };

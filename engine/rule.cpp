@@ -7,14 +7,26 @@ struct RuleNames
     Rule rule;
     const char *name;
     const char *title;
+    bool restarts;
 };
 
 constexpr RuleNames kRules[] = {
-    {Rule::Vormis, "vormis", "the window's rule"},
-    {Rule::AntSystem, "as", "Ant System"},
-    {Rule::AntColonySystem, "acs", "Ant Colony System"},
-    {Rule::MaxMinAntSystem, "mmas", "MAX-MIN Ant System"},
+    {Rule::Vormis, "vormis", "the window's rule", false},
+    {Rule::AntSystem, "as", "Ant System", false},
+    {Rule::AntColonySystem, "acs", "Ant Colony System", false},
+    {Rule::MaxMinAntSystem, "mmas", "MAX-MIN Ant System", true},
+    {Rule::ElitistAntSystem, "eas", "Elitist Ant System", false},
+    {Rule::RankBasedAntSystem, "ras", "Rank-based Ant System", false},
+    {Rule::BestWorstAntSystem, "bwas", "Best-Worst Ant System", true},
 };
+
+const RuleNames &namesOf(Rule rule)
+{
+    for (const RuleNames &r : kRules)
+        if (r.rule == rule)
+            return r;
+    return kRules[0];
+}
 
 } // namespace
 
@@ -28,18 +40,12 @@ std::vector<Rule> allRules()
 
 const char *ruleName(Rule rule)
 {
-    for (const RuleNames &r : kRules)
-        if (r.rule == rule)
-            return r.name;
-    return "vormis";
+    return namesOf(rule).name;
 }
 
 const char *ruleTitle(Rule rule)
 {
-    for (const RuleNames &r : kRules)
-        if (r.rule == rule)
-            return r.title;
-    return kRules[0].title;
+    return namesOf(rule).title;
 }
 
 bool ruleFromName(const std::string &name, Rule &rule)
@@ -51,4 +57,9 @@ bool ruleFromName(const std::string &name, Rule &rule)
         }
     }
     return false;
+}
+
+bool ruleRestarts(Rule rule)
+{
+    return namesOf(rule).restarts;
 }

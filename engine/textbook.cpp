@@ -23,12 +23,6 @@ double power(double x, int n)
     return result;
 }
 
-// A rate as the rules use it: within 0 to 1, no rate at all counting as 0.
-double rate(double value)
-{
-    return std::isnan(value) ? 0.0 : std::clamp(value, 0.0, 1.0);
-}
-
 int kingDistance(int x, int y, int toX, int toY)
 {
     return std::max(std::abs(x - toX), std::abs(y - toY));
@@ -43,19 +37,6 @@ void fromLogarithms(double *weights, const double *logWeights, int count)
         largest = std::max(largest, logWeights[i]);
     for (int i = 0; i < count; ++i)
         weights[i] = std::isfinite(largest) ? std::exp(logWeights[i] - largest) : 1.0;
-}
-
-// The shortest arrival of the generation, the lower index on ties; -1 for none.
-int shortestArrival(const std::vector<AntState> &ants)
-{
-    int shortest = -1;
-    for (std::size_t i = 0; i < ants.size(); ++i) {
-        const AntState &ant = ants[i];
-        if (ant.atFood && ant.pathLength >= 2
-            && (shortest < 0 || ant.pathLength < ants[static_cast<std::size_t>(shortest)].pathLength))
-            shortest = static_cast<int>(i);
-    }
-    return shortest;
 }
 
 } // namespace
@@ -126,6 +107,18 @@ private:
 };
 
 // ---- weights ---------------------------------------------------------------
+
+// A rate as the rules use it: within 0 to 1, no rate at all counting as 0.
+double Colony::Textbook::rate(double value)
+{
+    return std::isnan(value) ? 0.0 : std::clamp(value, 0.0, 1.0);
+}
+
+// L0: the straight distance between home and food in cells; no path is shorter.
+int Colony::Textbook::straightLength(const Colony &c)
+{
+    return kingDistance(c.m_homeX, c.m_homeY, c.m_foodX, c.m_foodY) + 1;
+}
 
 double Colony::Textbook::weight(const Colony &c, int x, int y, double tauReference)
 {
@@ -209,7 +202,7 @@ int Colony::Textbook::pick(Colony &c, const Choice &choice)
             total += weights[i];
     }
     if (c.m_tablesRule == Rule::AntColonySystem && c.nextRandom() / 32768.0 < rate(c.m_q0))
-        return static_cast<int>(std::max_element(weights, weights + choice.count) - weights);
+        return heaviest(c, weights, choice.count);
     const double r = c.nextRandom() / 32768.0 * total;
     double sum = 0.0;
     for (int i = 0; i < choice.count - 1; ++i) {
@@ -218,6 +211,25 @@ int Colony::Textbook::pick(Colony &c, const Choice &choice)
             return i;
     }
     return choice.count - 1;
+}
+
+// The heaviest candidate; among equals, each with the same chance (one more
+// draw, only when there are equals).
+int Colony::Textbook::heaviest(Colony &c, const double *weights, int count)
+{
+    const double most = *std::max_element(weights, weights + count);
+    int equals = 0;
+    for (int i = 0; i < count; ++i)
+        equals += weights[i] == most ? 1 : 0;
+    int wanted = equals > 1 ? c.nextRandom() * equals / 32768 : 0;
+    for (int i = 0; i < count; ++i) {
+        if (weights[i] != most)
+            continue;
+        if (wanted == 0)
+            return i;
+        --wanted;
+    }
+    return 0;
 }
 
 // Ant Colony System's local update: a cell an ant enters gives up some of
@@ -244,104 +256,33 @@ void Colony::Textbook::runGeneration(Colony &c)
     updateTau(c);
 }
 
-void Colony::Textbook::depositOn(Colony &c, const AntState &ant, double amount)
-{
-    for (int k = 0; k < ant.pathLength; ++k)
-        c.m_pheromone[ant.path[0][k]][ant.path[1][k]] += amount;
-}
-
-void Colony::Textbook::keepBest(Colony &c)
-{
-    TextbookMemory &memory = *c.m_textbook;
-    const int shortest = shortestArrival(c.m_ants);
-    if (shortest < 0)
-        return;
-    const AntState &ant = c.m_ants[static_cast<std::size_t>(shortest)];
-    if (memory.bestLength > 0 && ant.pathLength >= memory.bestLength)
-        return;
-    memory.bestLength = ant.pathLength;
-    memory.bestPath.clear();
-    for (int k = 0; k < ant.pathLength; ++k)
-        memory.bestPath.push_back({ant.path[0][k], ant.path[1][k]});
-}
-
-// After all ants have walked:
-// - Ant System: every cell evaporates, tau <- (1 - ro) tau, then every
-//   arriving ant leaves Q / L on each cell of its path;
-// - Ant Colony System: the cells of the best path so far, and only they,
-//   move towards Q / L_best: tau <- (1 - ro) tau + ro Q / L_best;
-// - MAX-MIN Ant System: every cell evaporates, the generation's best ant
-//   alone leaves Q / L on its path, and tau is held within its bounds.
-void Colony::Textbook::updateTau(Colony &c)
-{
-    TextbookMemory &memory = *c.m_textbook;
-    const double ro = rate(c.m_ro);
-    const double keep = 1.0 - ro;
-    if (c.m_tablesRule == Rule::AntColonySystem) {
-        keepBest(c);
-        for (const Cell &cell : memory.bestPath) {
-            double &tau = c.m_pheromone[cell.x][cell.y];
-            tau = keep * tau + ro * kDeposit / memory.bestLength;
-            setWeight(c, cell.x, cell.y);
-        }
-        return;
-    }
-    const int n = c.m_gridSide;
-    for (int x = 0; x < n; ++x)
-        for (int y = 0; y < n; ++y)
-            c.m_pheromone[x][y] *= keep;
-    if (c.m_tablesRule == Rule::AntSystem) {
-        for (const AntState &ant : c.m_ants)
-            if (ant.atFood && ant.pathLength > 0)
-                depositOn(c, ant, kDeposit / ant.pathLength);
-    } else {
-        const int best = shortestArrival(c.m_ants);
-        if (best >= 0) {
-            const AntState &ant = c.m_ants[static_cast<std::size_t>(best)];
-            depositOn(c, ant, kDeposit / ant.pathLength);
-        }
-        keepBest(c);
-        clampTau(c);
-    }
-    refreshWeights(c);
-}
-
-// tau_max = Q / (ro L_best), with the straight distance standing in for
-// L_best until a path is known; tau_min from p_best, the chance that an ant
-// with tau_max on the best path and tau_min elsewhere walks that path:
-// tau_min = tau_max (1 - p_best^(1/n)) / ((avg - 1) p_best^(1/n)), n the
-// steps of the best path and avg the choices at each step.
-void Colony::Textbook::clampTau(Colony &c)
-{
-    TextbookMemory &memory = *c.m_textbook;
-    const double ro = std::max(rate(c.m_ro), kLeastRo);
-    const int length = memory.bestLength > 0
-        ? memory.bestLength
-        : kingDistance(c.m_homeX, c.m_homeY, c.m_foodX, c.m_foodY) + 1;
-    memory.tauMax = kDeposit / (ro * length);
-    const double root = std::pow(kBestChance, 1.0 / std::max(length - 1, 1));
-    memory.tauMin = std::min(memory.tauMax, memory.tauMax * (1.0 - root) / ((kChoicesPerStep - 1.0) * root));
-    const int n = c.m_gridSide;
-    for (int x = 0; x < n; ++x)
-        for (int y = 0; y < n; ++y)
-            c.m_pheromone[x][y] = std::clamp(c.m_pheromone[x][y], memory.tauMin, memory.tauMax);
-}
-
 // ---- reset, the rule on its own, the dump ------------------------------------
 
-// tau0, from the straight distance L0 between home and food in cells (no
-// path is shorter): m / L0 for Ant System, 1 / (N^2 L0) for Ant Colony
-// System, and MAX-MIN's upper bound Q / (ro L0).
+// tau0, from the straight distance L0 (no path is shorter), after the
+// papers' advice with L0 for the nearest-neighbour tour and the N^2 cells
+// for the cities: m / L0 for Ant System, 1 / (N^2 L0) for Ant Colony System,
+// (e + m) / (ro L0) for Elitist Ant System, w (w - 1) / (2 ro L0) (at least
+// 1 / (ro L0)) for Rank-based, and Q / (ro L0), the level a shortest path
+// reinforced in every generation keeps, for MAX-MIN and Best-Worst.
 double Colony::Textbook::startingTau(const Colony &c)
 {
-    const double straight = kingDistance(c.m_homeX, c.m_homeY, c.m_foodX, c.m_foodY) + 1;
+    const double straight = straightLength(c);
+    const double roTimesL0 = std::max(rate(c.m_ro), kLeastRo) * straight;
+    const double ants = std::max(c.m_antCount, 1);
     switch (c.m_tablesRule) {
     case Rule::AntSystem:
-        return std::max(c.m_antCount, 1) / straight;
+        return ants / straight;
     case Rule::AntColonySystem:
         return 1.0 / (static_cast<double>(c.m_gridSide) * c.m_gridSide * straight);
+    case Rule::ElitistAntSystem:
+        return (std::max(c.m_elite, 0) + ants) / roTimesL0;
+    case Rule::RankBasedAntSystem: {
+        const double w = std::max(c.m_rank, 1);
+        return std::max(w * (w - 1) / 2, 1.0) / roTimesL0;
+    }
     case Rule::MaxMinAntSystem:
-        return kDeposit / (std::max(rate(c.m_ro), kLeastRo) * straight);
+    case Rule::BestWorstAntSystem:
+        return kDeposit / roTimesL0;
     case Rule::Vormis:
         break;
     }
@@ -359,6 +300,14 @@ void Colony::Textbook::reset(Colony &c)
             c.m_pheromone[x][y] = memory.tau0;
     if (c.m_tablesRule == Rule::MaxMinAntSystem)
         clampTau(c);
+    refreshWeights(c);
+}
+
+// After a setter: tau0 for where home and food are now, and the weights for
+// alpha, beta and the food as they are now.  tau itself is left alone.
+void Colony::Textbook::refresh(Colony &c)
+{
+    c.m_textbook->tau0 = startingTau(c);
     refreshWeights(c);
 }
 

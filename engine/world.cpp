@@ -58,9 +58,22 @@ void World::applyTo(Colony &colony) const
     colony.setRule(rule);
     colony.setQ0(q0);
     colony.setXi(xi);
+    colony.setElite(elite);
+    colony.setRank(rank);
+    colony.setRestartAfter(restart);
     colony.reset();
     for (const Cell &cell : obstacles)
         colony.addObstacle(cell.x, cell.y);
+}
+
+void World::takeRuleOf(const Colony &colony)
+{
+    rule = colony.rule();
+    q0 = colony.q0();
+    xi = colony.xi();
+    elite = colony.elite();
+    rank = colony.rank();
+    restart = colony.restartAfter();
 }
 
 int shortestPathCells(const World &world)

@@ -32,6 +32,9 @@ struct World
     Rule rule = Rule::Vormis;
     double q0 = kDefaultQ0; // Ant Colony System only
     double xi = kDefaultXi; // Ant Colony System only
+    int elite = kDefaultElite;     // Elitist Ant System only
+    int rank = kDefaultRank;       // Rank-based Ant System only
+    int restart = kDefaultRestart; // MAX-MIN Ant System only
 
     // The world the program starts with: open, home in one corner, food in
     // the opposite one.
@@ -47,6 +50,8 @@ struct World
     // Sets the colony up for this world the way the window does: the
     // setters, a reset, then the obstacles.  The generator is left alone.
     void applyTo(Colony &colony) const;
+    // Takes the colony's rule and the rule's own parameters.
+    void takeRuleOf(const Colony &colony);
 };
 
 // The fewest cells, home and food included, on a path from home to food that

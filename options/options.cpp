@@ -201,23 +201,39 @@ bool applyRule(Parsing &p, const QString &value, QString &error)
     return readParameter(p, Parameter::Rule, {}, value, error);
 }
 
-// q0 and xi mean something only to Ant Colony System.
-bool readAcsParameter(Parsing &p, Parameter parameter, const QString &value, QString &error)
+// A rule's own parameter means something only with that rule.
+bool readRuleParameter(Parsing &p, Parameter parameter, const ValueKind &kind, const QString &value,
+                       QString &error)
 {
     if (!anyRuleTakes(p.config.parameters, parameter))
         return reject(error, QString::fromLatin1(parameterName(parameter)), value,
-                      QStringLiteral("only used with --rule acs"));
-    return readParameter(p, parameter, {false, 0, 1}, value, error);
+                      QStringLiteral("only used with --rule %1").arg(rulesTaking(parameter)));
+    return readParameter(p, parameter, kind, value, error);
 }
 
 bool applyQ0(Parsing &p, const QString &value, QString &error)
 {
-    return readAcsParameter(p, Parameter::Q0, value, error);
+    return readRuleParameter(p, Parameter::Q0, {false, 0, 1}, value, error);
 }
 
 bool applyXi(Parsing &p, const QString &value, QString &error)
 {
-    return readAcsParameter(p, Parameter::Xi, value, error);
+    return readRuleParameter(p, Parameter::Xi, {false, 0, 1}, value, error);
+}
+
+bool applyElite(Parsing &p, const QString &value, QString &error)
+{
+    return readRuleParameter(p, Parameter::Elite, {true, kMinElite, kMaxElite}, value, error);
+}
+
+bool applyRank(Parsing &p, const QString &value, QString &error)
+{
+    return readRuleParameter(p, Parameter::Rank, {true, kMinRank, kMaxRank}, value, error);
+}
+
+bool applyRestart(Parsing &p, const QString &value, QString &error)
+{
+    return readRuleParameter(p, Parameter::Restart, {true, kMinRestart, kMaxRestart}, value, error);
 }
 
 bool applyObstacle(Parsing &p, const QString &value, QString &error)
@@ -395,12 +411,34 @@ std::vector<OptionSpec> worldOptionSpecs()
          applyRo, true},
         {"rule", "NAME",
          QStringLiteral("How the ants choose and the pheromone changes: vormis (the window's, default), as (Ant "
-                        "System), acs (Ant Colony System) or mmas (MAX-MIN Ant System)."),
+                        "System), acs (Ant Colony System), mmas (MAX-MIN Ant System), eas (Elitist Ant System), "
+                        "ras (Rank-based Ant System) or bwas (Best-Worst Ant System)."),
          Stage::World, applyRule, true},
         {"q0", "Q", QStringLiteral("Ant Colony System: chance of taking the best cell outright, 0 to 1 (default 0.9)."),
          Stage::RuleParameters, applyQ0, true},
         {"xi", "X", QStringLiteral("Ant Colony System: weight of the local pheromone update, 0 to 1 (default 0.1)."),
          Stage::RuleParameters, applyXi, true},
+        {"elite", "E",
+         QStringLiteral("Elitist Ant System: extra deposits of the best path so far each generation, %1 to %2 "
+                        "(default %3).")
+             .arg(kMinElite)
+             .arg(kMaxElite)
+             .arg(kDefaultElite),
+         Stage::RuleParameters, applyElite, true},
+        {"rank", "W",
+         QStringLiteral("Rank-based Ant System: the W - 1 best ants of a generation deposit, weighted by rank, and "
+                        "the best so far with weight W; %1 to %2 (default %3).")
+             .arg(kMinRank)
+             .arg(kMaxRank)
+             .arg(kDefaultRank),
+         Stage::RuleParameters, applyRank, true},
+        {"restart", "G",
+         QStringLiteral("MAX-MIN Ant System: the pheromone starts afresh at tau_max after G generations without a "
+                        "shorter path, %1 to %2, 0 never (default %3).")
+             .arg(kMinRestart)
+             .arg(kMaxRestart)
+             .arg(kDefaultRestart),
+         Stage::RuleParameters, applyRestart, true},
         {"obstacle", "X,Y", QStringLiteral("An obstacle cell; repeatable."), Stage::Obstacles, applyObstacle, true},
         {"example", nullptr,
          QStringLiteral("The example world: 8x8, 4 ants, three walls, alpha 0, beta 2, ro 0.2."), Stage::Source,
@@ -511,9 +549,10 @@ void addOptions(QCommandLineParser &parser, Program program, const WindowProfile
         "Runs Vormis's ant colony without its window: a number of generations, once or\n"
         "repeated with consecutive seeds, and writes a summary, a CSV of every\n"
         "generation, the engine's dumps or pictures of the result.\n"
-        "--ants, --alpha, --beta, --ro, --q0 and --xi also take a list A,B,... or a\n"
-        "range FROM:TO:STEP, and --rule a list of rules: a sweep over every\n"
-        "combination, each run --repeat times with the same seeds."));
+        "--ants, --alpha, --beta, --ro, --q0, --xi, --elite, --rank and --restart\n"
+        "also take a list A,B,... or a range FROM:TO:STEP, and --rule a list of\n"
+        "rules: a sweep over every combination, each run --repeat times with the\n"
+        "same seeds."));
     parser.addHelpOption();
     parser.addVersionOption();
     for (const OptionSpec &spec : optionTable()) {
@@ -613,7 +652,9 @@ bool buildSettings(Parsing &p, QString &error)
             config.parameters[i] = own[i];
     const long long count = settingCount(config.parameters);
     if (count > kMaxSettings) {
-        error = QStringLiteral("the sweep has %1 settings; at most %2").arg(count).arg(kMaxSettings);
+        const QString counted = count == kUncountable ? QStringLiteral("at least %1").arg(kUncountable)
+                                                      : QString::number(count);
+        error = QStringLiteral("the sweep has %1 settings; at most %2").arg(counted).arg(kMaxSettings);
         return false;
     }
     config.settings = allSettings(config.parameters);

@@ -99,15 +99,41 @@ bool rejectRepeatedValues(const QStringList &values, QString &why)
 
 const char *parameterName(Parameter parameter)
 {
-    static const char *const names[kParameterCount] = {"rule", "alpha", "beta", "ro", "ants", "q0", "xi"};
+    static const char *const names[kParameterCount] = {"rule", "alpha", "beta",  "ro",   "ants",
+                                                       "q0",   "xi",    "elite", "rank", "restart"};
     return names[static_cast<int>(parameter)];
 }
 
 bool ruleTakes(const QString &rule, Parameter parameter)
 {
-    if (parameter != Parameter::Q0 && parameter != Parameter::Xi)
-        return true;
-    return rule == QLatin1String(ruleName(Rule::AntColonySystem));
+    const auto is = [&rule](Rule own) { return rule == QLatin1String(ruleName(own)); };
+    switch (parameter) {
+    case Parameter::Q0:
+    case Parameter::Xi:
+        return is(Rule::AntColonySystem);
+    case Parameter::Elite:
+        return is(Rule::ElitistAntSystem);
+    case Parameter::Rank:
+        return is(Rule::RankBasedAntSystem);
+    case Parameter::Restart:
+        return is(Rule::MaxMinAntSystem);
+    case Parameter::Rule:
+    case Parameter::Alpha:
+    case Parameter::Beta:
+    case Parameter::Ro:
+    case Parameter::Ants:
+        break;
+    }
+    return true;
+}
+
+QString rulesTaking(Parameter parameter)
+{
+    QStringList names;
+    for (const Rule rule : allRules())
+        if (ruleTakes(QLatin1String(ruleName(rule)), parameter))
+            names << QLatin1String(ruleName(rule));
+    return names.join(QStringLiteral(", "));
 }
 
 bool anyRuleTakes(const ParameterValues &values, Parameter parameter)
@@ -149,7 +175,11 @@ bool readValues(const QString &text, const ValueKind &kind, QStringList &values,
 bool readRules(const QString &text, QStringList &values, QString &why)
 {
     values.clear();
-    why = QStringLiteral("expected vormis, as, acs or mmas, or a list of them");
+    QStringList names;
+    for (const Rule rule : allRules())
+        names << QLatin1String(ruleName(rule));
+    const QString last = names.takeLast();
+    why = QStringLiteral("expected %1 or %2, or a list of them").arg(names.join(QStringLiteral(", ")), last);
     for (const QString &item : text.split(QLatin1Char(','))) {
         Rule rule;
         if (!ruleFromName(item.toStdString(), rule)) {
@@ -169,17 +199,22 @@ ParameterValues worldParameters(const World &world)
     return {QStringList{QString::fromLatin1(ruleName(world.rule))}, QStringList{QString::number(world.alpha)},
             QStringList{QString::number(world.beta)},                QStringList{number(world.ro)},
             QStringList{QString::number(world.ants)},               QStringList{number(world.q0)},
-            QStringList{number(world.xi)}};
+            QStringList{number(world.xi)},                          QStringList{QString::number(world.elite)},
+            QStringList{QString::number(world.rank)},               QStringList{QString::number(world.restart)}};
 }
 
 long long settingCount(const ParameterValues &values)
 {
-    long long common = 1;
-    for (int p = 1; p < static_cast<int>(Parameter::Q0); ++p)
-        common *= values[static_cast<std::size_t>(p)].size();
+    // Long lists of several parameters would overflow: the count stops at
+    // kUncountable.
+    const auto times = [](long long a, long long b) { return b > 0 && a > kUncountable / b ? kUncountable : a * b; };
     long long count = 0;
     for (const QString &rule : values[0]) {
-        count += ruleTakes(rule, Parameter::Q0) ? common * values[5].size() * values[6].size() : common;
+        long long settings = 1;
+        for (int p = 1; p < kParameterCount; ++p)
+            if (ruleTakes(rule, static_cast<Parameter>(p)))
+                settings = times(settings, values[static_cast<std::size_t>(p)].size());
+        count = settings > kUncountable - count ? kUncountable : count + settings;
     }
     return count;
 }
@@ -188,8 +223,8 @@ std::vector<Setting> allSettings(const ParameterValues &values)
 {
     std::vector<Setting> settings;
     Setting setting;
-    // An odometer over the parameters, the last turning fastest; q0 and xi
-    // turn only under acs.
+    // An odometer over the parameters, the last turning fastest; a rule's
+    // own parameters turn only under that rule.
     const auto fill = [&](auto &self, int p) -> void {
         if (p == kParameterCount) {
             settings.push_back(setting);
@@ -233,6 +268,15 @@ void setParameter(World &world, Parameter parameter, const QString &value)
         break;
     case Parameter::Xi:
         world.xi = value.toDouble();
+        break;
+    case Parameter::Elite:
+        world.elite = value.toInt();
+        break;
+    case Parameter::Rank:
+        world.rank = value.toInt();
+        break;
+    case Parameter::Restart:
+        world.restart = value.toInt();
         break;
     }
 }

@@ -7,24 +7,29 @@
 #include <QStringList>
 
 #include <array>
+#include <limits>
 #include <string>
 #include <vector>
 
 // The parameters a sweep can vary, in the order of the CSV's setting
 // columns.  A sweep's settings are their cartesian product in this order,
-// the last varying fastest: rule slowest, xi fastest.  q0 and xi belong to
-// Ant Colony System only; the other rules take one setting each for the
-// values of the rest, with q0 and xi empty.
-enum class Parameter { Rule, Alpha, Beta, Ro, Ants, Q0, Xi };
-constexpr int kParameterCount = 7;
+// the last varying fastest: rule slowest, restart fastest.  q0 and xi belong
+// to Ant Colony System only, elite to Elitist, rank to Rank-based and
+// restart to MAX-MIN Ant System; a rule takes one setting each for the
+// values of the parameters it does not take, and leaves them empty.
+enum class Parameter { Rule, Alpha, Beta, Ro, Ants, Q0, Xi, Elite, Rank, Restart };
+constexpr int kParameterCount = 10;
 constexpr int kMaxSettings = 10000;
 constexpr long long kMaxRuns = 1000000;
 
 const char *parameterName(Parameter parameter); // "rule", "alpha", ...
 
 // Whether the rule (a short name) takes the parameter: q0 and xi are Ant
-// Colony System's own, the rest every rule's.
+// Colony System's own, elite, rank and restart those of eas, ras and mmas,
+// the rest every rule's.
 bool ruleTakes(const QString &rule, Parameter parameter);
+// The rules that take the parameter, as a reader would list them: "acs".
+QString rulesTaking(Parameter parameter);
 
 // Each parameter's values as text, one or more, never empty: a rule's short
 // name, a whole number, or a decimal in its shortest form ("0.05", never
@@ -32,8 +37,8 @@ bool ruleTakes(const QString &rule, Parameter parameter);
 // what the colony gets, read back as numbers.
 using ParameterValues = std::array<QStringList, kParameterCount>;
 
-// One setting of a sweep: a value for each parameter; q0 and xi are empty
-// for rules other than acs.
+// One setting of a sweep: a value for each parameter; a parameter the
+// setting's rule does not take is empty.
 using Setting = std::array<QString, kParameterCount>;
 
 // Whether any of the values' rules takes the parameter.
@@ -42,6 +47,8 @@ bool anyRuleTakes(const ParameterValues &values, Parameter parameter);
 // The parameters' values of a world, one each.
 ParameterValues worldParameters(const World &world);
 
+// The number of settings, or kUncountable for a number at least as large.
+constexpr long long kUncountable = std::numeric_limits<long long>::max();
 long long settingCount(const ParameterValues &values);
 // Every setting, in the order above.  Only for settingCount() <= kMaxSettings.
 std::vector<Setting> allSettings(const ParameterValues &values);
@@ -50,7 +57,7 @@ std::vector<Setting> allSettings(const ParameterValues &values);
 void setParameter(World &world, Parameter parameter, const QString &value);
 // The base world with the setting's values.
 World settingWorld(World base, const Setting &setting);
-// The setting's CSV columns, each after a comma: ",acs,2,1,0.1,5,0.9,0.1".
+// The setting's CSV columns, each after a comma: ",acs,2,1,0.1,5,0.9,0.1,,,".
 std::string settingColumns(const Setting &setting);
 
 // What numbers a parameter takes: whole numbers from low to high, or

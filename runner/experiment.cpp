@@ -35,12 +35,15 @@ RunResult runExperiment(Colony &colony, const World &world, int run, std::uint32
             onRow(row);
     }
     return {run, seed, tracker.best(), tracker.bestGeneration(), tracker.bestPath(), lateLengthSum,
-            lateArrivals, row.generation.arrivals};
+            lateArrivals, colony.restarts(), row.generation.arrivals};
 }
 
 std::string csvHeader()
 {
-    return "run,seed,generation,arrivals,ants_at_food,shortest,best,mean_length,rule,alpha,beta,ro,ants,q0,xi\n";
+    std::string header = "run,seed,generation,arrivals,ants_at_food,shortest,best,mean_length";
+    for (int p = 0; p < kParameterCount; ++p)
+        header += std::string(",") + parameterName(static_cast<Parameter>(p));
+    return header + '\n';
 }
 
 void appendCsvRow(std::string &out, const GenerationRow &row, const std::string &settingColumns)
@@ -96,6 +99,11 @@ QString AcrossRuns::lateMeanLength() const
     return lateArrivals > 0 ? hundredths(lateLengthSum, lateArrivals) : QStringLiteral("-");
 }
 
+QString AcrossRuns::meanRestarts() const
+{
+    return hundredths(restarts, runs);
+}
+
 namespace {
 
 QString median(std::vector<int> values)
@@ -119,6 +127,7 @@ AcrossRuns summarise(const std::vector<RunResult> &results, int optimum)
     for (const RunResult &result : results) {
         across.lateLengthSum += result.lateLengthSum;
         across.lateArrivals += result.lateArrivals;
+        across.restarts += result.restarts;
         if (result.best <= 0)
             continue;
         across.best.add(result.best);

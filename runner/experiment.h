@@ -35,6 +35,7 @@ struct RunResult
     // number of the ants that reached the food.
     long long lateLengthSum = 0;
     long long lateArrivals = 0;
+    int restarts = 0; // the pheromone started afresh on stagnation (Colony::restarts)
     long long arrivals = 0; // over the whole run
 };
 
@@ -65,6 +66,7 @@ struct AcrossRuns
     QString medianOptimumGeneration = QStringLiteral("-");
     long long lateLengthSum = 0; // pooled over the runs
     long long lateArrivals = 0;
+    long long restarts = 0; // over the runs
 
     // The 95% confidence interval of the mean best length, with Student's t:
     // mean +- t(n - 1) * sd / sqrt(n).  "-" with fewer than two values.
@@ -72,6 +74,7 @@ struct AcrossRuns
     QString intervalHigh() const;
     QString gap(int optimum) const; // mean best minus the optimum; "-" without either
     QString lateMeanLength() const; // "-" when no ant arrived late
+    QString meanRestarts() const;   // restarts a run
 };
 
 // optimum is shortestPathCells of the world (0: unreachable).

@@ -150,8 +150,9 @@ bool readRow(const QByteArray &line, const RunConfig &config, const std::vector<
              RunReading &reading, QString &why)
 {
     const QList<QByteArray> fields = line.split(',');
-    if (fields.size() != 15)
-        return fail(why, QStringLiteral("expected 15 columns"));
+    constexpr int kColumns = 8 + kParameterCount;
+    if (fields.size() != kColumns)
+        return fail(why, QStringLiteral("expected %1 columns").arg(kColumns));
     const long long repeat = config.repeat;
     const std::size_t setting = static_cast<std::size_t>((reading.run - 1) / repeat);
     const std::uint32_t seed = config.seed + static_cast<std::uint32_t>((reading.run - 1) % repeat);
@@ -178,7 +179,7 @@ bool readRow(const QByteArray &line, const RunConfig &config, const std::vector<
     return true;
 }
 
-// "#run N late L A", closing a run whose rows are all there.
+// "#run N late L A restarts R", closing a run whose rows are all there.
 bool readRunEnd(const QByteArray &line, RunReading &reading, int generations, QString &why)
 {
     const QList<QByteArray> words = line.split(' ');
@@ -189,13 +190,15 @@ bool readRunEnd(const QByteArray &line, RunReading &reading, int generations, QS
                   .arg(generations);
         return false;
     }
-    if (words.size() != 5 || words[0] != "#run" || wholeNumber(words[1]) != reading.run || words[2] != "late"
-        || wholeNumber(words[3]) < 0 || wholeNumber(words[4]) < 0) {
-        why = QStringLiteral("expected #run %1 late LENGTHS ARRIVALS").arg(reading.run);
+    if (words.size() != 7 || words[0] != "#run" || wholeNumber(words[1]) != reading.run || words[2] != "late"
+        || wholeNumber(words[3]) < 0 || wholeNumber(words[4]) < 0 || words[5] != "restarts"
+        || wholeNumber(words[6]) < 0 || wholeNumber(words[6]) > reading.generation) {
+        why = QStringLiteral("expected #run %1 late LENGTHS ARRIVALS restarts RESTARTS").arg(reading.run);
         return false;
     }
     reading.result.lateLengthSum = wholeNumber(words[3]);
     reading.result.lateArrivals = wholeNumber(words[4]);
+    reading.result.restarts = static_cast<int>(wholeNumber(words[6]));
     return true;
 }
 
@@ -281,10 +284,11 @@ std::string shardPreamble(const RunConfig &config)
 
 std::string shardRunLine(const RunResult &result)
 {
-    return QStringLiteral("#run %1 late %2 %3\n")
+    return QStringLiteral("#run %1 late %2 %3 restarts %4\n")
         .arg(result.run)
         .arg(result.lateLengthSum)
         .arg(result.lateArrivals)
+        .arg(result.restarts)
         .toStdString();
 }
 

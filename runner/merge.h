@@ -19,15 +19,17 @@
 //   #parameters as given: alpha ro
 //   run,seed,generation,...            the CSV's header
 //   2,1,1,...                          the rows of run 2
-//   #run 2 late 5210 402               its late path lengths and arrivals
+//   #run 2 late 5210 402 restarts 0    its late path lengths and arrivals, and
+//                                      how often its pheromone started afresh
 //   ...                                the next run of the shard
 //   #end
 //
 // The first line is the whole sweep as options (the world drawn cell by
 // cell, every parameter's values, the generations, seeds and runs), so the
 // merge needs nothing but the files.  The late lengths are there because the
-// rows give the mean lengths only to two decimals.  "#end" marks a file
-// that was written to its end.
+// rows give the mean lengths only to two decimals, the restarts because the
+// rows do not give them at all.  "#end" marks a file that was written to
+// its end.
 
 std::string shardPreamble(const RunConfig &config);
 std::string shardRunLine(const RunResult &result);

@@ -152,7 +152,7 @@ QString worldText(const RunConfig &config)
 {
     QString text = QStringLiteral("%1x%1 world").arg(config.world.size);
     for (const Parameter p : {Parameter::Ants, Parameter::Alpha, Parameter::Beta, Parameter::Ro, Parameter::Rule,
-                              Parameter::Q0, Parameter::Xi}) {
+                              Parameter::Q0, Parameter::Xi, Parameter::Elite, Parameter::Rank, Parameter::Restart}) {
         const QStringList &values = config.parameters[static_cast<std::size_t>(p)];
         if (values.size() != 1 || !anyRuleTakes(config.parameters, p))
             continue;

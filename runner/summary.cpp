@@ -8,6 +8,8 @@
 #include "sweep.h"
 #include "worldfile.h"
 
+#include <algorithm>
+
 
 namespace {
 
@@ -30,13 +32,33 @@ QString valueOf(const RunConfig &config, Parameter parameter)
     return values.isEmpty() ? worldParameters(config.world)[indexOf(parameter)].front() : values.front();
 }
 
+// The parameters only some rules take: q0 and after.
+constexpr int kFirstOwnParameter = static_cast<int>(Parameter::Q0);
+
+// "rule: Ant Colony System (acs), q0 0.9, xi 0.1": the rule's own parameters.
 QString ruleLine(const RunConfig &config)
 {
     const Rule rule = config.world.rule;
     QString text = QStringLiteral("rule: %1 (%2)").arg(QLatin1String(ruleTitle(rule)), QLatin1String(ruleName(rule)));
-    if (ruleTakes(QLatin1String(ruleName(rule)), Parameter::Q0))
-        text += QStringLiteral(", q0 %1, xi %2").arg(valueOf(config, Parameter::Q0), valueOf(config, Parameter::Xi));
+    for (int p = kFirstOwnParameter; p < kParameterCount; ++p) {
+        const auto parameter = static_cast<Parameter>(p);
+        if (ruleTakes(QLatin1String(ruleName(rule)), parameter))
+            text += QStringLiteral(", %1 %2").arg(QLatin1String(parameterName(parameter)), valueOf(config, parameter));
+    }
     return text + QLatin1Char('\n');
+}
+
+// Whether any rule of the runs starts its pheromone afresh: then the
+// summaries count the restarts.
+bool anyRuleRestarts(const RunConfig &config)
+{
+    const QStringList &rules = config.parameters[indexOf(Parameter::Rule)];
+    if (rules.isEmpty())
+        return ruleRestarts(config.world.rule);
+    return std::any_of(rules.begin(), rules.end(), [](const QString &name) {
+        Rule rule = Rule::Vormis;
+        return ruleFromName(name.toStdString(), rule) && ruleRestarts(rule);
+    });
 }
 
 QString lateRange(int generations)
@@ -54,9 +76,10 @@ QString optimumLine(int optimum)
     return QStringLiteral("shortest possible path: none, the food cannot be reached from home\n");
 }
 
-QString runTable(const std::vector<RunResult> &results, int optimum)
+QString runTable(const std::vector<RunResult> &results, int optimum, bool restarts)
 {
-    QString text = QStringLiteral("\n run        seed  best  generation   gap\n");
+    QString text = QStringLiteral("\n run        seed  best  generation   gap%1\n")
+                       .arg(restarts ? QStringLiteral("  restarts") : QString());
     for (const RunResult &result : results) {
         const bool found = result.best > 0;
         text += column(QString::number(result.run), 4);
@@ -64,10 +87,13 @@ QString runTable(const std::vector<RunResult> &results, int optimum)
         text += column(found ? QString::number(result.best) : QStringLiteral("none"), 6);
         text += column(found ? QString::number(result.bestGeneration) : QStringLiteral("-"), 12);
         text += column(found && optimum > 0 ? QString::number(result.best - optimum) : QStringLiteral("-"), 6);
+        if (restarts)
+            text += column(QString::number(result.restarts), 10);
         text += QLatin1Char('\n');
     }
     text += QStringLiteral("(best: the run's shortest path in cells; generation: where it was first found; "
-                           "gap: best minus the shortest possible)\n");
+                           "gap: best minus the shortest possible%1)\n")
+                .arg(restarts ? QStringLiteral("; restarts: how often the pheromone started afresh") : QString());
     return text;
 }
 
@@ -114,9 +140,23 @@ bool isSwept(const RunConfig &config, int parameter)
     return config.parameters[static_cast<std::size_t>(parameter)].size() > 1;
 }
 
-bool hasAcs(const RunConfig &config)
+// " (q0 and xi for acs only, restart for mmas only)" for the rules' own
+// parameters in the sweep.
+QString ownParametersNote(const RunConfig &config)
 {
-    return anyRuleTakes(config.parameters, Parameter::Q0);
+    QStringList notes;
+    for (int p = kFirstOwnParameter; p < kParameterCount; ++p) {
+        const auto parameter = static_cast<Parameter>(p);
+        if (!anyRuleTakes(config.parameters, parameter))
+            continue;
+        const QString name = QLatin1String(parameterName(parameter));
+        const QString only = QStringLiteral(" for %1 only").arg(rulesTaking(parameter));
+        if (!notes.isEmpty() && notes.back().endsWith(only))
+            notes.back().insert(notes.back().size() - only.size(), QStringLiteral(" and ") + name);
+        else
+            notes << name + only;
+    }
+    return notes.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(notes.join(QStringLiteral(", ")));
 }
 
 // "0.05, 0.1, 0.15, ..., 1 (20 values)" for long lists.
@@ -158,7 +198,7 @@ QString sweepHeader(const RunConfig &config)
                                                   .arg(config.seed);
     text += QStringLiteral("%1 settings, the later parameter varying faster%2; %3: %4 runs in all\n")
                 .arg(config.settings.size())
-                .arg(hasAcs(config) ? QStringLiteral(" (q0 and xi for acs only)") : QString(), seeds)
+                .arg(ownParametersNote(config), seeds)
                 .arg(config.runCount());
     if (config.sharded)
         text += QStringLiteral("shard %1 of %2: runs %1, %3, ... only\n")
@@ -198,6 +238,14 @@ QStringList bootstrapCells(const std::vector<RunResult> &results)
     return {twoDecimals(interval->low), twoDecimals(interval->high)};
 }
 
+// The mean restarts a run of the setting, "-" for a rule that never restarts.
+QString restartCell(const Setting &setting, const AcrossRuns &across)
+{
+    Rule rule = Rule::Vormis;
+    ruleFromName(setting[indexOf(Parameter::Rule)].toStdString(), rule);
+    return ruleRestarts(rule) ? across.meanRestarts() : QStringLiteral("-");
+}
+
 QStringList settingRow(const RunConfig &config, std::size_t index, const AcrossRuns &across, int optimum)
 {
     QStringList row{QString::number(index + 1)};
@@ -206,7 +254,10 @@ QStringList settingRow(const RunConfig &config, std::size_t index, const AcrossR
             const QString &value = config.settings[index][static_cast<std::size_t>(p)];
             row << (value.isEmpty() ? QStringLiteral("-") : value);
         }
-    return row + statisticCells(across, optimum);
+    row += statisticCells(across, optimum);
+    if (anyRuleRestarts(config))
+        row << restartCell(config.settings[index], across);
+    return row;
 }
 
 QString settingTable(const RunConfig &config, int optimum, const std::vector<std::vector<RunResult>> &results)
@@ -221,6 +272,8 @@ QString settingTable(const RunConfig &config, int optimum, const std::vector<std
            << QStringLiteral("ci95-high")
            << QStringLiteral("gap") << QStringLiteral("optimal") << QStringLiteral("gen-mean")
            << QStringLiteral("gen-median") << QStringLiteral("late-mean");
+    if (anyRuleRestarts(config))
+        header << QStringLiteral("restarts");
     rows.push_back(header);
     for (std::size_t i = 0; i < config.settings.size(); ++i)
         rows.push_back(settingRow(config, i, summarise(results[i], optimum), optimum));
@@ -256,10 +309,13 @@ QString summaryText(const RunConfig &config, int optimum, const std::vector<RunR
     if (!config.seedGiven)
         text += QStringLiteral("seed taken from the clock: repeat this with --seed %1\n").arg(config.seed);
     text += optimumLine(optimum);
-    text += runTable(results, optimum);
+    const bool restarts = anyRuleRestarts(config);
+    text += runTable(results, optimum, restarts);
     const AcrossRuns across = summarise(results, optimum);
     if (results.size() > 1)
         text += acrossRunsText(across, optimum);
+    if (results.size() > 1 && restarts)
+        text += QStringLiteral("  restarts of the pheromone: %1 a run\n").arg(across.meanRestarts());
     text += QStringLiteral("\nlate mean length: %1 (the paths of the ants that reached the food in %2%3)\n")
                 .arg(across.lateMeanLength(), lateRange(config.generations),
                      results.size() > 1 ? QStringLiteral(", all runs") : QString());
@@ -275,8 +331,11 @@ QString sweepSummaryText(const RunConfig &config, int optimum, const std::vector
                 "(runs: of the setting; paths: runs that found one; mean, sd (sample, n - 1), min, max: their best "
                 "lengths in cells; ci95: the 95% confidence interval of the mean, Student's t; gap: mean minus "
                 "the shortest possible; optimal: runs that reached it; gen-mean, gen-median: the generation they "
-                "first did; late-mean: the mean path of the ants that reached the food in %1)\n")
-                .arg(lateRange(config.generations));
+                "first did; late-mean: the mean path of the ants that reached the food in %1%2)\n")
+                .arg(lateRange(config.generations),
+                     anyRuleRestarts(config) ? QStringLiteral("; restarts: how often a run's pheromone started afresh, "
+                                                              "on average")
+                                             : QString());
     const long long last = config.runCount();
     text += QStringLiteral("\nrun N is setting (N - 1) / %1 + 1, whole-number division, with seed %2 + (N - 1) mod %1;"
                            " for example\nrepeat run %3 alone: %4\n")
@@ -289,12 +348,16 @@ QString sweepSummaryText(const RunConfig &config, int optimum, const std::vector
 
 std::string summaryCsv(const RunConfig &config, int optimum, const std::vector<std::vector<RunResult>> &results)
 {
-    std::string csv = "rule,alpha,beta,ro,ants,q0,xi,runs,runs_with_path,mean_best,sd_best,min_best,max_best,"
-                      "ci95_low,ci95_high,optimum,gap,runs_at_optimum,mean_generation_at_optimum,"
-                      "median_generation_at_optimum,late_mean_length,boot_low,boot_high\n";
+    std::string csv;
+    for (int p = 0; p < kParameterCount; ++p)
+        csv += parameterName(static_cast<Parameter>(p)) + std::string(",");
+    csv += "runs,runs_with_path,mean_best,sd_best,min_best,max_best,ci95_low,ci95_high,optimum,gap,runs_at_optimum,"
+           "mean_generation_at_optimum,median_generation_at_optimum,late_mean_length,mean_restarts,boot_low,boot_high\n";
     for (std::size_t i = 0; i < config.settings.size(); ++i) {
-        QStringList row = statisticCells(summarise(results[i], optimum), optimum);
+        const AcrossRuns across = summarise(results[i], optimum);
+        QStringList row = statisticCells(across, optimum);
         row.insert(8, optimum > 0 ? QString::number(optimum) : QString()); // before the gap
+        row << restartCell(config.settings[i], across);
         for (QString &cell : row)
             if (cell == QLatin1String("-"))
                 cell.clear();

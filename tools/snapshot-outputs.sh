@@ -32,12 +32,12 @@ snap map --example --seed 6 --generations 30 --dump map --ant 2
 snap path --example --seed 6 --generations 30 --dump path --ant 1
 snap big30 --size 30 --ants 30 --seed 7 --generations 30 --png big30.png --dump tables
 snap big100 --size 100 --ants 50 --seed 8 --generations 5 --csv big100.csv
-for rule in vormis as acs mmas; do
+for rule in vormis as acs mmas eas ras bwas; do
   snap "rule-$rule" --rule "$rule" --seed 9 --repeat 3 --generations 60 --ants 10 --beta 2 --csv "rule-$rule.csv" --dump tables
   snap "trap-$rule" --world "$w/trap.txt" --rule "$rule" --seed 10 --generations 100 --summary-csv "trap-$rule.csv"
 done
 snap sweep --example --beta 0:3:1 --ants 1,2,4 --repeat 4 --seed 1 --generations 40 --jobs 2 --csv sweep.csv --summary-csv sweep-summary.csv --chart sweep-chart.png
-snap sweep-rules --rule vormis,as,acs,mmas --alpha 0,2 --q0 0.5,0.9 --repeat 3 --seed 11 --generations 50 --summary-csv sweep-rules.csv --chart sweep-rules.png
+snap sweep-rules --rule vormis,as,acs,mmas,eas,ras,bwas --alpha 0,2 --q0 0.5,0.9 --elite 0,8 --rank 2,6 --restart 0,20 --repeat 3 --seed 11 --generations 50 --summary-csv sweep-rules.csv --chart sweep-rules.png
 snap gif --example --seed 3 --generations 25 --gif-every 10 --gif example.gif
 for k in 1 2 3; do
   snap "shard$k" --example --ro 0.1,0.2 --alpha 0,1 --repeat 3 --seed 1 --generations 20 --shard "$k/3" --csv "shard$k.csv"

@@ -301,9 +301,7 @@ void MainWindow::setDefaults()
 {
     // The example keeps the window's rule: a rule stays for the window's life.
     World example = World::example();
-    example.rule = colony->rule();
-    example.q0 = colony->q0();
-    example.xi = colony->xi();
+    example.takeRuleOf(*colony);
     worldFileName.clear();
     loadWorld(example);
 }

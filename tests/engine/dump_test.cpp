@@ -68,7 +68,10 @@ TEST(Dump, TablesUseWidthFiveAndTheirPrecisions)
     std::cout.precision(6);
     const std::string text = captured([&] {
         colony.printTables();
-        EXPECT_EQ(std::cout.precision(), 6) << "the dump leaves the stream's formatting as it found it";
+        EXPECT_EQ(std::cout.precision(), 3) << "the dumps leave standard output at precision 3";
+        std::cout.precision(6);
+        colony.printAntPath(0);
+        EXPECT_EQ(std::cout.precision(), 3);
     });
     EXPECT_EQ(text,
               "\n--Tabela de rutare:\n"
@@ -79,7 +82,8 @@ TEST(Dump, TablesUseWidthFiveAndTheirPrecisions)
               "    0     0 \n"
               "--Tabela euristica:\n"
               "    1     1 \n"
-              "    1     1 \n");
+              "    1     1 \n"
+              "(0. 0)\n");
 }
 
 TEST(Dump, AnyStreamGetsTheSameBytesAndKeepsItsFormatting)

@@ -3,8 +3,10 @@
 #include "engine_test_support.h"
 
 #include "generationtracker.h"
+#include "world_from_rows.h"
 
 #include <cmath>
+#include <map>
 
 namespace {
 
@@ -57,6 +59,24 @@ std::unique_ptr<Colony> corridor(Rule rule, int ants, double ro)
     return colony;
 }
 
+// Home (1, 0) has two ways to the food (2, 3), and no further choice on
+// either: its first candidate, (2, 1), leads there in 4 cells, its second,
+// (0, 1), in 6; L0 is 4.  Each ant's draw at home picks its way: 0 the
+// short one, 32767 the long one.  Two ants, ro 0.5.
+std::unique_ptr<Colony> twoWays(Rule rule, const std::vector<int> &draws)
+{
+    World world = worldFromRows({"#H###", ".#.##", ".#.##", ".#F##", "#.###"});
+    world.rule = rule;
+    world.ants = 2;
+    world.ro = 0.5;
+    world.elite = 2;
+    world.rank = 3;
+    auto colony = std::make_unique<Colony>();
+    world.applyTo(*colony);
+    ScriptedDraws().install(*colony, draws);
+    return colony;
+}
+
 } // namespace
 
 TEST(TextbookRules, ChoiceFollowsTauToTheAlphaTimesEtaToTheBeta)
@@ -103,15 +123,15 @@ TEST(TextbookRules, OneGenerationOnACorridorInExactNumbers)
     EXPECT_DOUBLE_EQ(acs->pheromoneTable()[0][0], 0.5 * 0.12625 + 0.125);
     EXPECT_DOUBLE_EQ(acs->pheromoneTable()[1][0], 0.5 * (0.9 * 0.12625 + 0.1 * 0.0025) + 0.125);
 
-    // MAX-MIN, one ant, ro 0.5: tau starts at tau_max = 1 / (ro L0) = 0.5,
-    // evaporates to 0.25, the best ant brings its path back to 0.5, and the
-    // rest is lifted to tau_min of a four-cell path.
+    // MAX-MIN, one ant, alpha 2, ro 0.5: tau starts at tau_max = 1 / (ro L0)
+    // = 0.5, evaporates to 0.25, the best ant brings its path back to 0.5,
+    // and the rest is lifted to tau_min of a four-cell path at alpha 2.
     auto mmas = corridor(Rule::MaxMinAntSystem, 1, 0.5);
     EXPECT_EQ(mmas->pheromoneTable()[2][0], 0.5);
     mmas->runGeneration();
     const double root = std::pow(0.05, 1.0 / 3);
     EXPECT_EQ(mmas->pheromoneTable()[2][0], 0.5);
-    EXPECT_DOUBLE_EQ(mmas->pheromoneTable()[5][5], 0.5 * (1 - root) / (3 * root));
+    EXPECT_DOUBLE_EQ(mmas->pheromoneTable()[5][5], 0.5 * std::sqrt((1 - root) / (3 * root)));
 }
 
 TEST(TextbookRules, MaxMinBoundsHoldAndTheLocalUpdateHappens)
@@ -140,7 +160,8 @@ TEST(TextbookRules, MaxMinBoundsHoldAndTheLocalUpdateHappens)
             const int length = tracker.best() > 0 ? tracker.best() : std::max(world.food.x, world.food.y) + 1;
             const double most = 1.0 / (world.ro * length);
             const double root = std::pow(0.05, 1.0 / std::max(length - 1, 1));
-            const double least = std::min(most, most * (1 - root) / (3 * root));
+            const double ratio = (1 - root) / (3 * root);
+            const double least = std::min(most, most * std::pow(ratio, 1.0 / std::max(world.alpha, 1)));
             for (int x = 0; x < world.size; ++x)
                 for (int y = 0; y < world.size; ++y)
                     ASSERT_TRUE(mmas.pheromoneTable()[x][y] >= least * (1 - 1e-12)
@@ -178,4 +199,132 @@ TEST(TextbookRules, MaxMinBoundsHoldAndTheLocalUpdateHappens)
         }
     }
     EXPECT_GT(pulled, 0);
+}
+
+TEST(TextbookRules, OneGenerationOfTheElitistRulesInExactNumbers)
+{
+    // Elitist, e 2: tau0 = (e + m) / (ro L0) = 2, halved; each ant
+    // leaves 1 / L, and the best path 2 / 4 more.
+    auto eas = twoWays(Rule::ElitistAntSystem, {0, 32767});
+    eas->runGeneration();
+    EXPECT_DOUBLE_EQ(eas->pheromoneTable()[1][0], 1 + 0.25 + 1.0 / 6 + 0.5);
+    EXPECT_DOUBLE_EQ(eas->pheromoneTable()[2][1], 1 + 0.25 + 0.5);
+    EXPECT_DOUBLE_EQ(eas->pheromoneTable()[0][1], 1 + 1.0 / 6);
+
+    // Rank-based, w 3, the long way walked first: tau0 = w (w - 1) / (2 ro L0)
+    // = 1.5, halved; rank 1 (the short way) leaves 2 / 4, rank 2 1 / 6, the
+    // best path 3 / 4.
+    auto ras = twoWays(Rule::RankBasedAntSystem, {32767, 0});
+    ras->runGeneration();
+    EXPECT_DOUBLE_EQ(ras->pheromoneTable()[2][1], 0.75 + 0.5 + 0.75);
+    EXPECT_DOUBLE_EQ(ras->pheromoneTable()[0][1], 0.75 + 1.0 / 6);
+
+    // Best-Worst: tau0 = 1 / (ro L0) = 0.5, halved; the best path gets 1 / 4,
+    // the worst ant's other cells are halved again.  Row 0 mutates (draw 0):
+    // its cell 16384 * 5 / 32768 = 2 gains 4 * 0.5 (tau_best) * 1 / 100; the
+    // other rows do not.  The next generation's worst walks the best path
+    // alone: a restart at tau0, without a mutation.
+    auto bwas = twoWays(Rule::BestWorstAntSystem, {0, 32767, 0, 16384, 0, 32767, 32767, 32767, 32767, 0, 0});
+    bwas->runGeneration();
+    EXPECT_DOUBLE_EQ(bwas->pheromoneTable()[2][1], 0.5);
+    EXPECT_DOUBLE_EQ(bwas->pheromoneTable()[0][1], 0.125);
+    EXPECT_DOUBLE_EQ(bwas->pheromoneTable()[0][2], 0.125 + 0.02);
+    EXPECT_DOUBLE_EQ(bwas->pheromoneTable()[4][4], 0.25);
+    EXPECT_EQ(bwas->restarts(), 0);
+    bwas->runGeneration();
+    EXPECT_EQ(bwas->restarts(), 1);
+    EXPECT_EQ(bwas->pheromoneTable()[2][1], 0.5);
+    EXPECT_EQ(bwas->pheromoneTable()[0][2], 0.5);
+}
+
+TEST(TextbookRules, AntColonySystemTakesEachOfEqualBestCellsAsOften)
+{
+    // Home (2, 2), the food at (4, 2): the free neighbours (3, 1), (3, 2) and
+    // (3, 3) have the same tau and eta, so q0 picks among equals.
+    World world = worldFromRows({".....", ".#...", ".#H.F", ".#...", "....."});
+    world.obstacles.push_back({2, 1});
+    world.obstacles.push_back({2, 3});
+    world.rule = Rule::AntColonySystem;
+    Colony colony;
+    world.applyTo(colony);
+    colony.seedRandom(5);
+    std::map<int, int> taken; // by y
+    for (int i = 0; i < 3000; ++i) {
+        Cell next;
+        ASSERT_TRUE(colony.chooseNextCell(0, next.x, next.y));
+        ++taken[next.y];
+    }
+    for (int y = 1; y <= 3; ++y)
+        EXPECT_NEAR(taken[y], 1000, 100) << "y " << y;
+}
+
+TEST(TextbookRules, MaxMinStartsAfreshAtTauMaxAfterGGenerationsWithoutAShorterPath)
+{
+    // Alpha 3, ro 0.5: on seeds 1 to 20, the colony that starts afresh after
+    // 50 quiet generations finds the shortest path (10 cells) in 300
+    // generations more often than the one that never does.
+    World world = World::startUp();
+    world.rule = Rule::MaxMinAntSystem;
+    world.alpha = 3;
+    world.beta = 2;
+    world.ro = 0.5;
+    world.ants = 10;
+    int optimal[2] = {0, 0};
+    for (const int restart : {0, 50}) {
+        world.restart = restart;
+        for (unsigned seed = 1; seed <= 20; ++seed) {
+            Colony colony;
+            world.applyTo(colony);
+            colony.seedRandom(seed);
+            GenerationTracker tracker;
+            int quiet = 0;
+            for (int g = 0; g < 300; ++g) {
+                colony.runGeneration();
+                const int before = tracker.best();
+                quiet = tracker.observe(colony).improved || tracker.best() != before ? 0 : quiet + 1;
+                if (colony.restarts() == 0 || quiet < restart)
+                    continue;
+                ASSERT_EQ(quiet, restart) << "a restart after every " << restart << " quiet generations";
+                for (int x = 0; x < world.size; ++x)
+                    for (int y = 0; y < world.size; ++y)
+                        ASSERT_DOUBLE_EQ(colony.pheromoneTable()[x][y], 1 / (world.ro * tracker.best()));
+                quiet = 0;
+            }
+            EXPECT_EQ(colony.restarts() > 0, restart > 0);
+            optimal[restart > 0] += tracker.best() == 10 ? 1 : 0;
+        }
+    }
+    EXPECT_LE(optimal[0], 17);
+    EXPECT_GE(optimal[1], 19);
+}
+
+TEST(TextbookRules, AlphaAndBetaTakeEffectAtOnce)
+{
+    // A colony given alpha (beta) after its reset walks as one built with it.
+    World world = World::startUp(7);
+    world.ants = 4;
+    world.obstacles = {{3, 3}, {3, 4}, {4, 3}};
+    for (const Rule rule : allRules()) {
+        if (rule == Rule::Vormis)
+            continue;
+        world.rule = rule;
+        for (const bool alpha : {true, false}) {
+            World built = world;
+            (alpha ? built.alpha : built.beta) = 3;
+            Colony later, fresh;
+            world.applyTo(later);
+            alpha ? later.setAlpha(3) : later.setBeta(3);
+            built.applyTo(fresh);
+            later.seedRandom(9);
+            fresh.seedRandom(9);
+            for (int g = 0; g < 3; ++g) {
+                later.runGeneration();
+                fresh.runGeneration();
+            }
+            for (int x = 0; x < world.size; ++x)
+                for (int y = 0; y < world.size; ++y)
+                    ASSERT_EQ(later.pheromoneTable()[x][y], fresh.pheromoneTable()[x][y])
+                        << ruleName(rule) << (alpha ? " alpha" : " beta");
+        }
+    }
 }

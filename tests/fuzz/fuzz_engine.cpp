@@ -487,6 +487,9 @@ enum Op : uint8_t {
     SetRule,
     SetQ0,
     SetXi,
+    SetElite,
+    SetRank,
+    SetRestartAfter,
     OpCount
 };
 
@@ -744,7 +747,8 @@ void runOne(std::unique_ptr<Colony> &holder, Model &model, FuzzedDataProvider &d
         break;
     }
     case SetRule: {
-        const Rule rule = static_cast<Rule>(data.ConsumeIntegralInRange<int>(0, 3));
+        const int last = static_cast<int>(allRules().size()) - 1;
+        const Rule rule = allRules()[static_cast<std::size_t>(data.ConsumeIntegralInRange<int>(0, last))];
         trace("colony->setRule(static_cast<Rule>(%d));", static_cast<int>(rule));
         colony.setRule(rule);
         CHECK(colony.rule() == rule);
@@ -758,6 +762,20 @@ void runOne(std::unique_ptr<Colony> &holder, Model &model, FuzzedDataProvider &d
             colony.setQ0(v);
         else
             colony.setXi(v);
+        break;
+    }
+    case SetElite:
+    case SetRank:
+    case SetRestartAfter: {
+        const int v = fuzzInt(data);
+        const char *name = op == SetElite ? "setElite" : op == SetRank ? "setRank" : "setRestartAfter";
+        trace("colony->%s(%d);", name, v);
+        if (op == SetElite)
+            colony.setElite(v);
+        else if (op == SetRank)
+            colony.setRank(v);
+        else
+            colony.setRestartAfter(v);
         break;
     }
     case NewSized:

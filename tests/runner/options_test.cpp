@@ -78,13 +78,13 @@ TEST(Options, ParametersMakeTheSettings)
     ASSERT_EQ(plain.settings.size(), 1u);
     EXPECT_EQ(plain.world.rule, Rule::AntColonySystem);
     EXPECT_EQ(plain.world.q0, 0.5);
-    EXPECT_EQ(settingColumns(plain.settings[0]), ",acs,0,2,0.2,4,0.5,0.1") << "the example's own values";
+    EXPECT_EQ(settingColumns(plain.settings[0]), ",acs,0,2,0.2,4,0.5,0.1,,,") << "the example's own values";
 
     const RunConfig sweep = parsed({"--ro", "0.1,0.5", "--ants", "2:4:1", "--repeat", "3", "--jobs", "2"});
     EXPECT_EQ(sweep.settings.size(), 6u);
     EXPECT_EQ(sweep.runCount(), 18);
     EXPECT_EQ(sweep.jobs, 2);
-    EXPECT_EQ(settingColumns(sweep.settings[1]), ",vormis,2,1,0.1,3,,") << "ants varies faster than ro";
+    EXPECT_EQ(settingColumns(sweep.settings[1]), ",vormis,2,1,0.1,3,,,,,") << "ants varies faster than ro";
     EXPECT_EQ(parsed({"--seed", "1", "--shard", "2/5"}).shard, 2);
 }
 
@@ -154,6 +154,12 @@ TEST(Options, FaultsNameTheOptionTheValueAndWhatIsAccepted)
         {{"--q0", "0.5"}, "--q0 0.5: only used with --rule acs"},
         {{"--rule", "as,mmas", "--xi", "0.2"}, "--xi 0.2: only used with --rule acs"},
         {{"--rule", "acs", "--q0", "1.5"}, "--q0 1.5: expected a number from 0 to 1"},
+        {{"--rule", "as,acs", "--elite", "3"}, "--elite 3: only used with --rule eas"},
+        {{"--rule", "ras", "--rank", "0"}, "--rank 0: expected a whole number from 1 to 1000"},
+        {{"--rule", "mmas", "--restart", "-1"}, "--restart -1: expected a whole number from 0 to 1000000"},
+        {{"--rule", "acs", "--alpha", "0:100:1", "--beta", "0:100:1", "--ants", "1:1000:1", "--ro", "0.0001:1:0.0001",
+          "--q0", "0.0001:1:0.0001", "--xi", "0.0001:1:0.0001"},
+         "the sweep has at least 9223372036854775807 settings; at most 10000"},
         {{"--shard", "1/2"}, "--shard 1/2: needs --seed"},
         {{"--ants", "3,9", "--dump", "map", "--ant", "3"},
          "--ant 3: expected a whole number from 0 to 2 (the smallest"},

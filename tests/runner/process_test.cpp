@@ -36,7 +36,7 @@ TEST(Process, BadInputExitsTwoWithOneLineAndWritesNothing)
         {{"--beta", "1,,2"}, "vormis-run: --beta 1,,2: an empty value in the list"},
         {{"--seed", "1", "--shard", "3/2"}, "vormis-run: --shard 3/2: expected K/N with 1 <= K <= N"},
         {{"--jobs", "0"}, "vormis-run: --jobs 0: expected a whole number from 1"},
-        {{"--rule", "aco"}, "vormis-run: --rule aco: expected vormis, as, acs or mmas"},
+        {{"--rule", "aco"}, "vormis-run: --rule aco: expected vormis, as, acs, mmas, eas, ras or bwas"},
         {{"--alpha", "0,1", "--chart-x", "gamma"}, "vormis-run: --chart-x gamma: expected rule, alpha, beta, ro,"},
         {{"--alpha", "0,1", "--chart-y", "worst"}, "vormis-run: --chart-y worst: expected best, late, first or"},
         {{"--alpha", "0,1", "--chart-x", "beta"}, "vormis-run: --chart-x beta: not swept"},

@@ -80,26 +80,31 @@ TEST(SweepValues, FaultsSayWhat)
     EXPECT_TRUE(why.contains(QLatin1String("aco is not a rule")));
 }
 
-TEST(SweepSettings, ProductInColumnOrderWithQ0AndXiForAcsOnly)
+TEST(SweepSettings, ProductInColumnOrderWithEachRulesOwnParametersForItAlone)
 {
     ParameterValues parameters = worldParameters(World());
-    parameters[0] = QStringList({"as", "acs"});
+    parameters[0] = QStringList({"as", "acs", "eas"});
     parameters[1] = QStringList({"1", "2"});
     parameters[5] = QStringList({"0.5", "0.9"});
+    parameters[7] = QStringList({"0", "8"});
+    parameters[9] = QStringList({"10", "20"});
     const std::vector<Setting> settings = allSettings(parameters);
-    EXPECT_EQ(settingCount(parameters), 6);
-    ASSERT_EQ(settings.size(), 6u);
+    EXPECT_EQ(settingCount(parameters), 10);
+    ASSERT_EQ(settings.size(), 10u);
     std::vector<std::string> columns;
     for (const Setting &setting : settings)
         columns.push_back(settingColumns(setting));
-    EXPECT_EQ(columns, std::vector<std::string>({",as,1,1,0.1,5,,", ",as,2,1,0.1,5,,", ",acs,1,1,0.1,5,0.5,0.1",
-                                                 ",acs,1,1,0.1,5,0.9,0.1", ",acs,2,1,0.1,5,0.5,0.1",
-                                                 ",acs,2,1,0.1,5,0.9,0.1"}));
+    EXPECT_EQ(columns, std::vector<std::string>({",as,1,1,0.1,5,,,,,", ",as,2,1,0.1,5,,,,,",
+                                                 ",acs,1,1,0.1,5,0.5,0.1,,,", ",acs,1,1,0.1,5,0.9,0.1,,,",
+                                                 ",acs,2,1,0.1,5,0.5,0.1,,,", ",acs,2,1,0.1,5,0.9,0.1,,,",
+                                                 ",eas,1,1,0.1,5,,,0,,", ",eas,1,1,0.1,5,,,8,,",
+                                                 ",eas,2,1,0.1,5,,,0,,", ",eas,2,1,0.1,5,,,8,,"}));
     const World world = settingWorld(World::example(), settings[3]);
     EXPECT_EQ(world.rule, Rule::AntColonySystem);
     EXPECT_EQ(world.alpha, 1);
     EXPECT_EQ(world.q0, 0.9);
     EXPECT_EQ(world.obstacles.size(), 20u) << "the rest of the world stays";
+    EXPECT_EQ(settingWorld(World(), settings[7]).elite, 8);
 }
 
 TEST(Statistics, IntervalMedianAndLateMeanByHand)
