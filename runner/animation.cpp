@@ -12,27 +12,6 @@ constexpr int kFrameCentiseconds = 10; // ten frames a second
 constexpr int kLastFrameCentiseconds = 200;
 constexpr double kGenerationPathWidth = 4; // a hairline's diagonals all but vanish in a GIF
 
-// "Ant System (as): alpha 1, beta 2, ro 0.1, 10 ants": the rule and every
-// value it takes.
-QString settingText(const Setting &setting)
-{
-    const QString &name = setting[static_cast<std::size_t>(Parameter::Rule)];
-    const QString &ants = setting[static_cast<std::size_t>(Parameter::Ants)];
-    Rule rule = Rule::Vormis;
-    ruleFromName(name.toStdString(), rule);
-    QStringList values;
-    for (int p = 0; p < kParameterCount; ++p) {
-        const auto parameter = static_cast<Parameter>(p);
-        const QString &value = setting[static_cast<std::size_t>(p)];
-        if (parameter != Parameter::Rule && parameter != Parameter::Ants && !value.isEmpty())
-            values << QLatin1String(parameterName(parameter)) + QLatin1Char(' ') + value;
-    }
-    values << (ants == QLatin1String("1") ? QStringLiteral("1 ant") : ants + QStringLiteral(" ants"));
-    QString title = QLatin1String(ruleTitle(rule));
-    title[0] = title[0].toUpper();
-    return QStringLiteral("%1 (%2): %3").arg(title, name, values.join(QStringLiteral(", ")));
-}
-
 } // namespace
 
 RunAnimation::RunAnimation(const World &world, const Setting &setting, int generations, int every, int optimum)

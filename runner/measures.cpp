@@ -37,32 +37,6 @@ MeasureWords wordsOf(ChartMeasure measure)
             "mean best length, 95% bootstrap interval", "no run found a path", true, 1};
 }
 
-// A value as the chart names it: a rule by its title.
-QString valueText(Parameter parameter, const QString &value, bool alone)
-{
-    Rule rule = Rule::Vormis;
-    if (parameter == Parameter::Rule && ruleFromName(value.toStdString(), rule))
-        return QStringLiteral("%1 (%2)").arg(QLatin1String(ruleTitle(rule)), value);
-    return alone ? value : QLatin1String(parameterName(parameter)) + QLatin1Char(' ') + value;
-}
-
-// The line of a setting: the values of the swept parameters off the axis.
-QString lineLabel(const RunConfig &config, const Setting &setting, std::size_t axis)
-{
-    QStringList label, unused; // q0 and xi mean nothing to rules other than acs
-    for (std::size_t p = 0; p < config.parameters.size(); ++p) {
-        if (p == axis || config.parameters[p].size() < 2)
-            continue;
-        if (setting[p].isEmpty())
-            unused << QLatin1String(parameterName(static_cast<Parameter>(p)));
-        else
-            label << valueText(static_cast<Parameter>(p), setting[p], false);
-    }
-    if (!unused.isEmpty())
-        label << unused.join(QStringLiteral(", ")) + QStringLiteral(" unused");
-    return label.join(QStringLiteral(", "));
-}
-
 ParameterChartData::Point chartPoint(const std::vector<RunShare> &shares, double scale)
 {
     ParameterChartData::Point point;
@@ -90,7 +64,7 @@ ParameterChartData chartFrame(const RunConfig &config, int optimum, std::size_t 
     data.emptyNote = QLatin1String(words.none);
     data.categorical = static_cast<Parameter>(axis) == Parameter::Rule;
     for (const QString &value : config.parameters[axis])
-        data.values << valueText(static_cast<Parameter>(axis), value, true);
+        data.values << valueTitle(static_cast<Parameter>(axis), value);
     data.optimum = words.lengths ? optimum : 0;
     if (optimum <= 0)
         data.noOptimum = QStringLiteral("no path from home to food");
@@ -128,7 +102,7 @@ ParameterChartData sweepChartData(const RunConfig &config, int optimum,
     std::map<QString, std::size_t> lineOf;
     for (std::size_t i = 0; i < config.settings.size(); ++i) {
         const Setting &setting = config.settings[i];
-        const auto [line, added] = lineOf.emplace(lineLabel(config, setting, axis), data.lines.size());
+        const auto [line, added] = lineOf.emplace(sweptText(config.parameters, setting, axis), data.lines.size());
         if (added)
             data.lines.push_back({line->first, std::vector<ParameterChartData::Point>(data.values.size())});
         const long long ants = setting[static_cast<std::size_t>(Parameter::Ants)].toLongLong();
