@@ -311,6 +311,37 @@ bool applyChart(Parsing &p, const QString &value, QString &error)
     return readOutputPath(QStringLiteral("chart"), value, p.config.chartPath, error);
 }
 
+bool applyChartAxis(Parsing &p, const QString &value, QString &error)
+{
+    if (p.config.chartPath.isEmpty())
+        return reject(error, QStringLiteral("chart-x"), value, QStringLiteral("only used with --chart"));
+    QStringList names;
+    for (int k = 0; k < kParameterCount; ++k)
+        names << QString::fromLatin1(parameterName(static_cast<Parameter>(k)));
+    if (!names.contains(value)) {
+        const QString last = names.takeLast();
+        return reject(error, QStringLiteral("chart-x"), value,
+                      QStringLiteral("expected %1 or %2").arg(names.join(QStringLiteral(", ")), last));
+    }
+    p.config.chartAxis = value;
+    return true;
+}
+
+bool applyChartMeasure(Parsing &p, const QString &value, QString &error)
+{
+    if (p.config.chartPath.isEmpty())
+        return reject(error, QStringLiteral("chart-y"), value, QStringLiteral("only used with --chart"));
+    for (const ChartMeasure measure :
+         {ChartMeasure::Best, ChartMeasure::Late, ChartMeasure::First, ChartMeasure::Arrived}) {
+        if (value == QLatin1String(chartMeasureName(measure))) {
+            p.config.chartMeasure = measure;
+            p.config.chartMeasureGiven = true;
+            return true;
+        }
+    }
+    return reject(error, QStringLiteral("chart-y"), value, QStringLiteral("expected best, late, first or arrived"));
+}
+
 bool applySummaryCsv(Parsing &p, const QString &value, QString &error)
 {
     return readOutputPath(QStringLiteral("summary-csv"), value, p.config.summaryCsvPath, error);
@@ -442,7 +473,7 @@ std::vector<OptionSpec> runOptionSpecs()
          Stage::Run, applyShard},
         {"merge", nullptr,
          QStringLiteral("Merge the shard files named after the options into what the whole sweep writes; only "
-                        "--csv, --summary-csv, --chart and --jobs go with it."),
+                        "--csv, --summary-csv, --chart, --chart-x, --chart-y and --jobs go with it."),
          Stage::Merge, nullptr},
         {"csv", "FILE",
          QStringLiteral("One line per run and generation; - for standard output (the summary then goes to standard "
@@ -452,6 +483,15 @@ std::vector<OptionSpec> runOptionSpecs()
         {"chart", "FILE",
          QStringLiteral("Chart of the path lengths per generation, or of a sweep's settings; 900x500 PNG."),
          Stage::Outputs, applyChart},
+        {"chart-x", "PARAM",
+         QStringLiteral("The parameter along a sweep's chart (default: the swept one with the most values); the "
+                        "others make a line each."),
+         Stage::Outputs, applyChartAxis},
+        {"chart-y", "MEASURE",
+         QStringLiteral("What a sweep's chart shows: best (mean best length, default), late (late mean length), "
+                        "first (generation the shortest path was first found) or arrived (share of ants at the "
+                        "food)."),
+         Stage::Outputs, applyChartMeasure},
         {"gif", "FILE",
          QStringLiteral("Animated picture of the first run: the world every K generations and at the last, with "
                         "its generation, best path and the shortest possible."),
@@ -585,6 +625,12 @@ bool checkPicturesGoToFiles(const RunConfig &config, QString &error)
     return true;
 }
 
+bool checkChartAxis(const RunConfig &config, QString &error)
+{
+    Parameter axis = Parameter::Rule;
+    return config.chartPath.isEmpty() || chartAxis(config, axis, error);
+}
+
 // Checked last: a stray word is often the value of an option that took the
 // next option for its own, and that option's error says more.
 bool rejectPositional(const QCommandLineParser &parser, QString &error)
@@ -710,8 +756,8 @@ bool readOptions(Parsing &p, QString &error)
         && applyStage(p, Stage::Obstacles, error) && checkCellsFree(p.config.world, error)
         && applyStage(p, Stage::Run, error) && checkRunCount(p.config, error)
         && applyStage(p, Stage::Outputs, error) && checkPicturesGoToFiles(p.config, error)
-        && applyStage(p, Stage::Dump, error) && checkShardHasRuns(p.config, error)
-        && rejectPositional(p.parser, error);
+        && checkChartAxis(p.config, error) && applyStage(p, Stage::Dump, error)
+        && checkShardHasRuns(p.config, error) && rejectPositional(p.parser, error);
 }
 
 // What a file may give of a sweep: its parameters, generations, seeds, runs
@@ -775,6 +821,49 @@ ParseOutcome parseStart(QCommandLineParser &parser, const QStringList &arguments
 }
 
 } // namespace
+
+const char *chartMeasureName(ChartMeasure measure)
+{
+    switch (measure) {
+    case ChartMeasure::Late:
+        return "late";
+    case ChartMeasure::First:
+        return "first";
+    case ChartMeasure::Arrived:
+        return "arrived";
+    case ChartMeasure::Best:
+        break;
+    }
+    return "best";
+}
+
+bool chartAxis(const RunConfig &config, Parameter &axis, QString &error)
+{
+    const auto values = [&config](int p) { return config.parameters[static_cast<std::size_t>(p)]; };
+    const auto everyRuleTakes = [&config](int p) {
+        return std::all_of(config.settings.begin(), config.settings.end(),
+                           [p](const Setting &setting) { return !setting[static_cast<std::size_t>(p)].isEmpty(); });
+    };
+    if (!config.isSweep() && (!config.chartAxis.isEmpty() || config.chartMeasureGiven)) {
+        const bool x = !config.chartAxis.isEmpty();
+        return reject(error, x ? QStringLiteral("chart-x") : QStringLiteral("chart-y"),
+                      x ? config.chartAxis : QString::fromLatin1(chartMeasureName(config.chartMeasure)),
+                      QStringLiteral("only for the chart of a sweep (one setting's chart shows the generations)"));
+    }
+    int chosen = -1;
+    for (int p = 0; p < kParameterCount; ++p) {
+        const bool named = config.chartAxis == QLatin1String(parameterName(static_cast<Parameter>(p)));
+        if (named && (values(p).size() < 2 || !everyRuleTakes(p)))
+            return reject(error, QStringLiteral("chart-x"), config.chartAxis,
+                          values(p).size() < 2 ? QStringLiteral("not swept (it has one value)")
+                                               : QStringLiteral("not taken by every rule of the sweep"));
+        if (named || (config.chartAxis.isEmpty() && values(p).size() > 1 && everyRuleTakes(p)
+                      && (chosen < 0 || values(p).size() > values(chosen).size())))
+            chosen = p;
+    }
+    axis = static_cast<Parameter>(std::max(chosen, 0));
+    return true;
+}
 
 int defaultGifEvery(int generations)
 {

@@ -12,6 +12,12 @@
 
 enum class Dump { None, Tables, Map, Path };
 
+// What a sweep's chart shows of each setting (--chart-y): the mean best
+// length, the late mean length, the mean generation the shortest possible
+// path was first found, or the share of the ants that reached the food.
+enum class ChartMeasure { Best, Late, First, Arrived };
+const char *chartMeasureName(ChartMeasure measure); // as --chart-y takes it: "best", ...
+
 constexpr int kMaxGenerations = 1000000;
 // Keeps the integer sums behind the statistics exact (see experiment.cpp).
 constexpr int kMaxRepeat = 1000;
@@ -34,6 +40,9 @@ struct RunConfig
     QString csvPath;   // "-" for standard output, empty for none
     QString pngPath;   // empty for none
     QString chartPath; // empty for none
+    QString chartAxis; // --chart-x: a parameter's name; empty: chosen by chartAxis()
+    ChartMeasure chartMeasure = ChartMeasure::Best;
+    bool chartMeasureGiven = false;
     QString summaryCsvPath; // empty for none
     QString gifPath;        // empty for none
     int gifEvery = 0;       // a frame every gifEvery generations; 0: about 100 frames
@@ -57,6 +66,14 @@ constexpr int kMaxGifFrames = 1000;
 int defaultGifEvery(int generations);
 // Frames of a run of that many generations: every K-th generation and the last.
 int gifFrameCount(int generations, int every);
+
+// The parameter along a sweep's chart: --chart-x, or else the swept
+// parameter with the most values that every setting has (on a tie, the
+// first in the order of the settings).  False, with one line in error, when
+// --chart-x is not swept, is not taken by every rule of the sweep, or when
+// --chart-x or --chart-y is given for one setting, whose chart shows the
+// generations.
+bool chartAxis(const RunConfig &config, Parameter &axis, QString &error);
 
 enum class ParseOutcome { Run, Help, Version, Error };
 

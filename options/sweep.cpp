@@ -358,3 +358,47 @@ QString shellQuoted(const QStringList &arguments)
     }
     return quoted.join(QLatin1Char(' '));
 }
+
+QString valueTitle(Parameter parameter, const QString &value)
+{
+    Rule rule = Rule::Vormis;
+    if (parameter != Parameter::Rule || !ruleFromName(value.toStdString(), rule))
+        return value;
+    return QStringLiteral("%1 (%2)").arg(QLatin1String(ruleTitle(rule)), value);
+}
+
+QString sweptText(const ParameterValues &values, const Setting &setting, std::size_t except)
+{
+    QStringList words, unused;
+    for (std::size_t p = 0; p < values.size(); ++p) {
+        const auto parameter = static_cast<Parameter>(p);
+        if (p == except || values[p].size() < 2)
+            continue;
+        if (setting[p].isEmpty())
+            unused << QLatin1String(parameterName(parameter));
+        else if (parameter == Parameter::Rule)
+            words << valueTitle(parameter, setting[p]);
+        else
+            words << QLatin1String(parameterName(parameter)) + QLatin1Char(' ') + setting[p];
+    }
+    if (!unused.isEmpty())
+        words << unused.join(QStringLiteral(", ")) + QStringLiteral(" unused");
+    return words.join(QStringLiteral(", "));
+}
+
+QString settingText(const Setting &setting)
+{
+    QStringList values;
+    for (int p = 0; p < kParameterCount; ++p) {
+        const auto parameter = static_cast<Parameter>(p);
+        const QString &value = setting[static_cast<std::size_t>(p)];
+        if (parameter != Parameter::Rule && parameter != Parameter::Ants && !value.isEmpty())
+            values << QLatin1String(parameterName(parameter)) + QLatin1Char(' ') + value;
+    }
+    const QString &ants = setting[static_cast<std::size_t>(Parameter::Ants)];
+    values << (ants == QLatin1String("1") ? QStringLiteral("1 ant") : ants + QStringLiteral(" ants"));
+    QString rule = valueTitle(Parameter::Rule, setting[static_cast<std::size_t>(Parameter::Rule)]);
+    if (!rule.isEmpty())
+        rule[0] = rule[0].toUpper();
+    return rule + QStringLiteral(": ") + values.join(QStringLiteral(", "));
+}

@@ -83,4 +83,15 @@ bool readRules(const QString &text, QStringList &values, QString &why);
 // it is plain.
 QString shellQuoted(const QStringList &arguments);
 
+// A value as people read it: a rule by its title and short name ("Ant
+// System (as)"), any other value as it is.
+QString valueTitle(Parameter parameter, const QString &value);
+// The setting's values of the swept parameters but one (the parameter
+// `except`), in words: "Ant System (as), beta 2"; a rule's own parameters
+// the setting's rule does not take are named as unused ("q0 unused").
+QString sweptText(const ParameterValues &values, const Setting &setting, std::size_t except);
+// The setting in words, for a caption: "Ant System (as): alpha 1, beta 2,
+// ro 0.1, 10 ants", with the rule's own parameters after ro.
+QString settingText(const Setting &setting);
+
 #endif

@@ -1,8 +1,6 @@
 #include "animatedgif.h"
 
 #include <QColor>
-#include <QFont>
-#include <QFontMetrics>
 #include <QPainter>
 
 #include <gif_lib.h>
@@ -15,7 +13,6 @@ namespace {
 
 constexpr int kLargestGifSide = 65535; // sizes and delays are 16-bit words
 constexpr int kPaletteColours = 255;   // and one index left for transparency
-const QColor kCaptionInk(40, 40, 40);
 
 // ---------------------------------------------------------------------------
 // The palette.
@@ -274,23 +271,6 @@ private:
 } // namespace
 
 // ---------------------------------------------------------------------------
-
-QImage captionedFrame(const QImage &picture, const QString &caption)
-{
-    QImage frame(picture.width(), picture.height() + kCaptionPixels, QImage::Format_RGB32);
-    frame.fill(Qt::white);
-    QPainter painter(&frame);
-    painter.drawImage(0, 0, picture);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(15);
-    painter.setFont(font);
-    painter.setPen(kCaptionInk);
-    const QRect strip(8, picture.height(), std::max(0, picture.width() - 16), kCaptionPixels);
-    const QString text = QFontMetrics(font).elidedText(caption, Qt::ElideRight, strip.width());
-    painter.drawText(strip, Qt::AlignCenter, text);
-    return frame;
-}
 
 bool AnimatedGif::addFrame(const QImage &frame, int delayCentiseconds, QString &error)
 {

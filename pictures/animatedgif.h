@@ -10,14 +10,6 @@
 #include <unordered_map>
 #include <vector>
 
-// The height of the strip captionedFrame adds under a picture.
-constexpr int kCaptionPixels = 36;
-
-// The picture with a white strip under it and the caption centred in it in
-// dark DejaVu Sans, cut short with "…" when it is too wide.  Needs a
-// QGuiApplication (fonts).
-QImage captionedFrame(const QImage &picture, const QString &caption);
-
 // An animated GIF that loops forever, built from frames of one size.
 //
 // All frames share one palette.  When they hold 255 colours or fewer, every

@@ -63,6 +63,21 @@ double niceStep(double span, int target)
     return nice * magnitude;
 }
 
+ValueRange paddedRange(double low, double high, double plotHeight, double minimumSpan, double minimumStep)
+{
+    if (high - low < minimumSpan) {
+        const double middle = (low + high) / 2;
+        low = middle - minimumSpan / 2;
+        high = middle + minimumSpan / 2;
+    }
+    const double room = (high - low) * kValueMargin / std::max(plotHeight - 2 * kValueMargin, 1.0);
+    ValueRange range;
+    range.low = low - room;
+    range.high = high + room;
+    range.step = std::max(minimumStep, niceStep(range.high - range.low, 6));
+    return range;
+}
+
 QString tickText(double value)
 {
     return QString::number(static_cast<long long>(std::llround(value)));
@@ -96,7 +111,12 @@ void drawAxisTitles(QPainter &painter, const QRectF &plot, QSize size, const QSt
     painter.save();
     painter.translate(18, plot.center().y());
     painter.rotate(-90);
-    painter.drawText(QRectF(-plot.height() / 2, -11, plot.height(), 22), Qt::AlignHCenter | Qt::AlignVCenter, y);
+    // Along a short plot in smaller letters, and cut short only if even they
+    // do not fit.
+    for (int pixels = 12; pixels >= 10 && QFontMetrics(painter.font()).horizontalAdvance(y) > plot.height(); --pixels)
+        painter.setFont(font(pixels));
+    const QString text = QFontMetrics(painter.font()).elidedText(y, Qt::ElideRight, static_cast<int>(plot.height()));
+    painter.drawText(QRectF(-plot.height() / 2, -11, plot.height(), 22), Qt::AlignHCenter | Qt::AlignVCenter, text);
     painter.restore();
 }
 
@@ -130,6 +150,14 @@ std::vector<std::vector<LegendEntry>> legendRows(const std::vector<LegendEntry> 
         rows.back().push_back(entry);
     }
     return rows;
+}
+
+double plotTop(const std::vector<LegendEntry> &legend, QSize size)
+{
+    constexpr double kLeastPlotHeight = 40;
+    const double rows = static_cast<double>(legendRows(legend, size.width() - kPlotLeft - kPlotRight).size());
+    const double wanted = kPlotTop + kLegendRowHeight * (rows - 1);
+    return std::max(0.0, std::min(wanted, size.height() - kPlotBottom - kLeastPlotHeight));
 }
 
 void drawLegend(QPainter &painter, const QRectF &plot, const std::vector<LegendEntry> &legend)

@@ -12,6 +12,7 @@
 #include <QSize>
 #include <QString>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -43,13 +44,32 @@ void drawPlotFrame(QPainter &painter, const QRectF &plot);
 // The shortest possible length, dashed across the plot at height y.
 void drawOptimumLine(QPainter &painter, const QRectF &plot, double y);
 
-// The grid lines across the path lengths, each with its tick and number.
-// Frame has plot, yLow, yHigh, yStep and yAt(length).
+// The y axis: its lowest and highest values and the step between its grid
+// lines.
+struct ValueRange
+{
+    double low = 0;
+    double high = 1;
+    double step = 1;
+};
+
+// The values from low to high, widened to at least minimumSpan about their
+// middle, with kValueMargin pixels of room above and below in a plot that
+// tall, so that no point, whisker or line touches the frame; about six grid
+// lines, at least minimumStep apart.
+constexpr double kValueMargin = 16;
+ValueRange paddedRange(double low, double high, double plotHeight, double minimumSpan, double minimumStep);
+
+// The grid lines across the path lengths, each with its tick and number, at
+// the multiples of the step that are not negative.  Frame has plot, yLow,
+// yHigh, yStep and yAt(length).
 template <typename Frame, typename Label>
 void drawLengthLines(QPainter &painter, const Frame &f, Label label)
 {
     const QRectF &plot = f.plot;
-    for (double v = f.yLow; v <= f.yHigh + f.yStep / 2; v += f.yStep) {
+    const double first = std::max(0.0, std::ceil(f.yLow / f.yStep - 1e-9));
+    for (double k = first; k * f.yStep <= f.yHigh + f.yStep * 1e-9; ++k) {
+        const double v = k * f.yStep;
         const double y = std::round(f.yAt(v)) + 0.5;
         painter.setPen(QPen(kGridLine, 1));
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
@@ -68,6 +88,10 @@ struct LegendEntry
 
 // The entries in rows no wider than width.
 std::vector<std::vector<LegendEntry>> legendRows(const std::vector<LegendEntry> &legend, double width);
+// Where the plot starts: under the titles and as many rows of the legend as
+// it takes over a plot as wide as the picture lets it be, leaving the plot
+// at least a few dozen pixels.
+double plotTop(const std::vector<LegendEntry> &legend, QSize size);
 // Rows between the subtitle and the plot, each centred over the plot.
 void drawLegend(QPainter &painter, const QRectF &plot, const std::vector<LegendEntry> &legend);
 

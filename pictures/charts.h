@@ -22,14 +22,14 @@ struct ChartData
 
 QImage renderChart(const ChartData &data, QSize size = QSize(900, 500));
 
-// The effect of the swept parameters: the mean best length of each setting
-// with its 95% confidence interval, over the values of the first swept
+// The effect of the swept parameters: a measure of each setting (the mean
+// best length, say) with its 95% interval, over the values of one swept
 // parameter, one line per combination of the values of the others.
 struct ParameterChartData
 {
     struct Point
     {
-        bool present = false; // some run found a path
+        bool present = false; // the setting has a value
         double mean = 0;
         double low = 0, high = 0; // the interval; equal to mean with fewer than two runs
     };
@@ -38,11 +38,17 @@ struct ParameterChartData
         QString label;             // "beta 2, ro 0.5"; empty with one line
         std::vector<Point> points; // one per value of the axis
     };
+    QString title;        // "Best path length per ro"
     QString subtitle;
-    QString axisName;    // "ro"
-    QStringList values;  // the axis' values, as text, evenly spaced
+    QString axisName;     // "ro"
+    QString valueName;    // along the y axis: "best path length (cells), mean of the runs"
+    QString pointName;    // the legend of a single line: "mean best length, 95% interval"
+    QStringList values;   // the axis' values, as text, evenly spaced
+    bool categorical = false; // names, not numbers: each value's points stand in a group of their own, unjoined
     std::vector<Line> lines;
-    int optimum = 0;
+    int optimum = 0;      // the shortest possible length, dashed; 0 for none
+    QString noOptimum;    // the legend's note without one: "no path from home to food"; empty for none
+    QString emptyNote;    // in the plot when no setting has a value: "no run found a path"
 };
 
 QImage renderParameterChart(const ParameterChartData &data, QSize size = QSize(900, 500));

@@ -33,12 +33,13 @@ struct ChartFrame
     double yAt(double length) const { return plot.bottom() - (length - yLow) / (yHigh - yLow) * plot.height(); }
 };
 
-// The lengths' range, with the optimum in it, rounded out to whole steps.
-ChartFrame chartFrame(const ChartData &data, QSize size)
+// The lengths' range, with the optimum in it and room round it, under as
+// many rows of legend as it takes.
+ChartFrame chartFrame(const ChartData &data, QSize size, double top)
 {
     ChartFrame frame;
     frame.generations = static_cast<int>(data.generationBest.size());
-    frame.plot = QRectF(kPlotLeft, kPlotTop, size.width() - kPlotLeft - kPlotRight, size.height() - kPlotTop - kPlotBottom);
+    frame.plot = QRectF(kPlotLeft, top, size.width() - kPlotLeft - kPlotRight, size.height() - top - kPlotBottom);
     int low = data.optimum > 0 ? data.optimum : 0;
     int high = low;
     for (const int value : data.generationBest) {
@@ -50,9 +51,10 @@ ChartFrame chartFrame(const ChartData &data, QSize size)
         low = std::min(low, value);
         high = std::max(high, value);
     }
-    frame.yStep = std::max(1.0, niceStep(std::max(high - low + 2, 4), 6));
-    frame.yLow = std::max(0.0, std::floor((low - 1) / frame.yStep) * frame.yStep);
-    frame.yHigh = std::max(frame.yLow + frame.yStep, std::ceil((high + 1) / frame.yStep) * frame.yStep);
+    const ValueRange range = paddedRange(low, high, frame.plot.height(), 4, 1);
+    frame.yLow = range.low;
+    frame.yHigh = range.high;
+    frame.yStep = range.step;
     frame.xStep = std::max(1.0, niceStep(std::max(frame.generations, 1), 8));
     frame.xHigh = std::max(1, frame.generations);
     return frame;
@@ -180,6 +182,9 @@ void drawPlot(QPainter &painter, const ChartFrame &f, const ChartData &data)
 {
     painter.save();
     painter.setClipRect(f.plot.adjusted(-4, -4, 4, 4));
+    // First, so that the paths that reach it stay in sight over it.
+    if (data.optimum > 0)
+        drawOptimumLine(painter, f.plot, f.yAt(data.optimum));
     if (f.plot.width() / f.xHigh >= 1.0)
         drawGenerationDots(painter, f, data.generationBest);
     else
@@ -188,9 +193,6 @@ void drawPlot(QPainter &painter, const ChartFrame &f, const ChartData &data)
     // Over the first run's line, so that both show where they meet.
     if (data.runs > 1 && data.meanBestSoFar.size() == static_cast<std::size_t>(f.generations))
         drawMeanBestSoFar(painter, f, data.meanBestSoFar);
-    // Last, so that it stays in sight once the colony has found it.
-    if (data.optimum > 0)
-        drawOptimumLine(painter, f.plot, f.yAt(data.optimum));
     painter.restore();
 
     if (!f.any) {
@@ -222,10 +224,11 @@ QImage renderChart(const ChartData &data, QSize size)
 {
     Canvas canvas(size);
     QPainter &painter = canvas.painter;
-    const ChartFrame frame = chartFrame(data, size);
+    const std::vector<LegendEntry> legend = legendEntries(data);
+    const ChartFrame frame = chartFrame(data, size, plotTop(legend, size));
     drawTitles(painter, QStringLiteral("Path length per generation"), data.subtitle, size);
     drawAxes(painter, frame, size);
     drawPlot(painter, frame, data);
-    drawLegend(painter, frame.plot, legendEntries(data));
+    drawLegend(painter, frame.plot, legend);
     return canvas.finish();
 }

@@ -18,7 +18,8 @@ void paintGrid(QPainter *painter, int cells, int cell)
 }
 
 // Each square shows its cell's pheromone relative to the strongest cell
-// (alpha 200 there), inset 4 pixels so the grid stays visible.
+// (alpha kStrongestPheromone there), inset 4 pixels so the grid stays
+// visible.
 void paintPheromone(QPainter *painter, double *const *table, int cells, int cell)
 {
     double maximum = table[0][0];
@@ -29,11 +30,12 @@ void paintPheromone(QPainter *painter, double *const *table, int cells, int cell
     if (!(maximum > 0.0))
         return; // no trail anywhere yet, nothing to compare with
 
-    QBrush brush(QColor(255, 168, 68, 255), Qt::SolidPattern);
+    QColor colour = kPheromoneColour;
+    QBrush brush(colour, Qt::SolidPattern);
     for (int x = 0; x < cells; ++x) {
         for (int y = 0; y < cells; ++y) {
-            const int alpha = std::clamp(static_cast<int>(table[x][y] / maximum * 200.0), 0, 255);
-            brush.setColor(QColor(255, 168, 68, alpha));
+            colour.setAlpha(std::clamp(static_cast<int>(table[x][y] / maximum * kStrongestPheromone), 0, 255));
+            brush.setColor(colour);
             painter->fillRect(QRect(4 + x * cell, 4 + y * cell, cell - 8, cell - 8), brush);
         }
     }
@@ -143,9 +145,9 @@ WorldPainter::WorldPainter()
 void WorldPainter::paint(QPainter *painter, const WorldPicture &world)
 {
     const QPen gridPen(QBrush(QColor(68, 132, 206, 255)), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
-    QPen bestPathPen(QBrush(QColor(0, 0, 0, 255)), 2.0, Qt::SolidLine, Qt::SquareCap);
+    QPen bestPathPen(QBrush(kBestPathColour), 2.0, Qt::SolidLine, Qt::SquareCap);
     bestPathPen.setJoinStyle(Qt::RoundJoin);
-    QPen generationPathPen(QBrush(QColor(255, 0, 0, 255)), 0, Qt::SolidLine, Qt::SquareCap);
+    QPen generationPathPen(QBrush(kGenerationPathColour), world.generationPathWidth, Qt::SolidLine, Qt::SquareCap);
     generationPathPen.setJoinStyle(Qt::RoundJoin);
 
     const int cells = std::max(world.worldSize, 1);

@@ -3,6 +3,7 @@
 
 #include "world.h"
 
+#include <QColor>
 #include <QImage>
 #include <QPainterPath>
 #include <QString>
@@ -24,10 +25,17 @@ struct WorldPicture
     QPainterPath bestPath;
     QPainterPath obstaclePath;
     bool showGenerationPath = false;
+    double generationPathWidth = 0; // 0: a hairline, as the window draws it
     bool showBestPath = true;
     bool showGrid = true;
     bool showPheromone = false;
 };
+
+// The painter's colours, for legends that must match them.
+const QColor kBestPathColour(0, 0, 0);
+const QColor kGenerationPathColour(255, 0, 0);
+const QColor kPheromoneColour(255, 168, 68); // at the strongest cell's alpha, kStrongestPheromone
+constexpr int kStrongestPheromone = 200;
 
 // A resource picture decoded once and scaled, always from the original, only
 // when the cell size it is drawn at changes.

@@ -1,6 +1,7 @@
 #include "animation.h"
 
 #include "animatedgif.h"
+#include "animationframe.h"
 #include "colony.h"
 #include "charts.h"
 #include "worldimage.h"
@@ -9,11 +10,12 @@ namespace {
 
 constexpr int kFrameCentiseconds = 10; // ten frames a second
 constexpr int kLastFrameCentiseconds = 200;
+constexpr double kGenerationPathWidth = 4; // a hairline's diagonals all but vanish in a GIF
 
 } // namespace
 
-RunAnimation::RunAnimation(const World &world, int generations, int every, int optimum)
-    : m_world(world), m_generations(generations), m_every(every), m_optimum(optimum)
+RunAnimation::RunAnimation(const World &world, const Setting &setting, int generations, int every, int optimum)
+    : m_world(world), m_setting(settingText(setting)), m_generations(generations), m_every(every), m_optimum(optimum)
 {
     m_frames.reserve(static_cast<std::size_t>(gifFrameCount(generations, every)));
 }
@@ -40,7 +42,7 @@ void RunAnimation::observe(const Colony &colony, const GenerationRow &row)
     m_frames.push_back(std::move(frame));
 }
 
-QString RunAnimation::caption(const Frame &frame) const
+QString RunAnimation::progress(const Frame &frame) const
 {
     const QString best = frame.best > 0 ? QStringLiteral("best so far %1 cells").arg(frame.best)
                                         : QStringLiteral("no path found yet");
@@ -62,9 +64,11 @@ bool RunAnimation::encode(QByteArray &bytes, QString &error) const
         std::vector<double *> rows;
         for (int x = 0; x < n; ++x)
             rows.push_back(pheromone.data() + static_cast<std::size_t>(x) * static_cast<std::size_t>(n));
-        const QImage world = renderWorldImage(worldPicture(rows.data(), m_world, frame.bestPath, frame.path));
+        WorldPicture picture = worldPicture(rows.data(), m_world, frame.bestPath, frame.path);
+        picture.generationPathWidth = kGenerationPathWidth;
+        const QImage world = renderWorldImage(picture);
         const int delay = i + 1 == m_frames.size() ? kLastFrameCentiseconds : kFrameCentiseconds;
-        if (!gif.addFrame(captionedFrame(world, caption(frame)), delay, error))
+        if (!gif.addFrame(animationFrame(world, m_setting, progress(frame)), delay, error))
             return false;
     }
     return gif.encode(bytes, error);

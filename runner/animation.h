@@ -3,6 +3,7 @@
 
 #include "experiment.h"
 #include "options.h"
+#include "sweep.h"
 #include "world.h"
 
 #include <QByteArray>
@@ -13,14 +14,15 @@
 class Colony;
 
 // The animated picture of one run: every K-th generation and the last, the
-// world as --png paints it with the generation's shortest path added, and a
-// caption under it.  The run's colony is looked at while it runs (in any
+// world as --png paints it with the generation's shortest path added in a
+// line wide enough to see, and under it a legend, the setting and the
+// progress.  The run's colony is looked at while it runs (in any
 // thread); the frames are painted and encoded afterwards, in the thread
 // that owns the fonts.
 class RunAnimation
 {
 public:
-    RunAnimation(const World &world, int generations, int every, int optimum);
+    RunAnimation(const World &world, const Setting &setting, int generations, int every, int optimum);
 
     // After each generation of the run.
     void observe(const Colony &colony, const GenerationRow &row);
@@ -37,9 +39,10 @@ private:
         std::vector<Cell> path;        // the generation's shortest
         std::vector<Cell> bestPath;
     };
-    QString caption(const Frame &frame) const;
+    QString progress(const Frame &frame) const;
 
     World m_world;
+    QString m_setting; // "Ant System (as): alpha 1, ..."
     int m_generations;
     int m_every;
     int m_optimum;

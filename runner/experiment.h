@@ -2,6 +2,7 @@
 #define VORMIS_RUNNER_EXPERIMENT_H
 
 #include "generationtracker.h"
+#include "tally.h"
 #include "world.h"
 
 #include <QString>
@@ -35,6 +36,7 @@ struct RunResult
     long long lateLengthSum = 0;
     long long lateArrivals = 0;
     int restarts = 0; // the pheromone started afresh on stagnation (Colony::restarts)
+    long long arrivals = 0; // over the whole run
 };
 
 // The last tenth of the generations, at least one: where the colony shows
@@ -52,31 +54,6 @@ RunResult runExperiment(Colony &colony, const World &world, int run, std::uint32
 // the locale or platform.
 std::string csvHeader();
 void appendCsvRow(std::string &out, const GenerationRow &row, const std::string &settingColumns);
-
-// Count, sum and sum of squares of whole numbers, kept exactly; mean and
-// sample standard deviation (n - 1) with two decimals.  The option limits
-// keep the sums far from overflowing.
-struct Tally
-{
-    int count = 0;
-    long long sum = 0;
-    long long squares = 0;
-
-    void add(long long value);
-    QString mean() const;             // "-" without values
-    QString standardDeviation() const; // "-" with fewer than two values
-    double deviation() const;          // the same as a number; 0 with fewer than two
-};
-
-// A non-negative fraction with two decimals, rounded half up: "10.33".
-QString hundredths(long long numerator, long long denominator);
-void appendHundredths(std::string &out, long long numerator, long long denominator);
-// A number with two decimals, "-0.00" written as "0.00".
-QString twoDecimals(double value);
-
-// The 0.975 quantile of Student's t distribution with df degrees of freedom
-// (df >= 1): the factor of a 95% confidence interval of a mean.
-double studentT975(int df);
 
 // What the runs of one setting came to.
 struct AcrossRuns

@@ -5,6 +5,7 @@
 #include "experiment.h"
 #include "options.h"
 #include "outputfile.h"
+#include "measures.h"
 #include "merge.h"
 #include "charts.h"
 #include "interrupts.h"
@@ -24,7 +25,6 @@
 #include <chrono>
 #include <cstdio>
 #include <iostream>
-#include <map>
 #include <memory>
 
 #include <unistd.h>
@@ -166,8 +166,10 @@ QString worldText(const RunConfig &config)
 QString chartSubtitle(const RunConfig &config)
 {
     QString text = worldText(config) + QStringLiteral("; ");
-    if (config.isSweep())
+    if (config.isSweep() && config.repeat > 1)
         text += QStringLiteral("%1 runs a setting, seeds from %2").arg(config.repeat).arg(config.seed);
+    else if (config.isSweep())
+        text += QStringLiteral("1 run a setting, seed %1").arg(config.seed);
     else if (config.repeat > 1)
         text += QStringLiteral("%1 runs, seeds from %2").arg(config.repeat).arg(config.seed);
     else
@@ -226,51 +228,6 @@ private:
     std::vector<long long> m_bestSums;
     std::vector<int> m_runsWithBest;
 };
-
-// The chart of a sweep: the first swept parameter along the axis, a line
-// for each combination of the others.
-ParameterChartData parameterChart(const RunConfig &config, int optimum,
-                                  const std::vector<std::vector<RunResult>> &results)
-{
-    ParameterChartData data;
-    data.subtitle = chartSubtitle(config);
-    data.optimum = optimum;
-    std::vector<std::size_t> swept;
-    for (std::size_t p = 0; p < config.parameters.size(); ++p)
-        if (config.parameters[p].size() > 1)
-            swept.push_back(p);
-    const std::size_t axis = swept.front();
-    data.axisName = QLatin1String(parameterName(static_cast<Parameter>(axis)));
-    data.values = config.parameters[axis];
-    std::map<QString, std::size_t> lineOf;
-    for (std::size_t i = 0; i < config.settings.size(); ++i) {
-        const Setting &setting = config.settings[i];
-        QStringList label, unused; // a rule's own parameters mean nothing to the other rules
-        for (std::size_t k = 1; k < swept.size(); ++k) {
-            const QString name = QLatin1String(parameterName(static_cast<Parameter>(swept[k])));
-            if (setting[swept[k]].isEmpty())
-                unused << name;
-            else
-                label << name + QLatin1Char(' ') + setting[swept[k]];
-        }
-        if (!unused.isEmpty())
-            label << unused.join(QStringLiteral(", ")) + QStringLiteral(" unused");
-        const auto [line, added] = lineOf.emplace(label.join(QStringLiteral(", ")), data.lines.size());
-        if (added)
-            data.lines.push_back({line->first, std::vector<ParameterChartData::Point>(data.values.size())});
-        const AcrossRuns across = summarise(results[i], optimum);
-        ParameterChartData::Point &point =
-            data.lines[line->second].points[static_cast<std::size_t>(data.values.indexOf(setting[axis]))];
-        point.present = across.best.count > 0;
-        point.mean = across.best.count > 0 ? static_cast<double>(across.best.sum) / across.best.count : 0.0;
-        point.low = point.high = point.mean;
-        if (across.best.count > 1) {
-            point.low = across.intervalLow().toDouble();
-            point.high = across.intervalHigh().toDouble();
-        }
-    }
-    return data;
-}
 
 // What one run hands back to the main thread.
 struct RunOutcome
@@ -332,7 +289,8 @@ Session::Session(const RunConfig &config)
         m_chart = std::make_unique<ChartCollector>(m_config);
     if (!m_config.gifPath.isEmpty()) {
         const int every = m_config.gifEvery > 0 ? m_config.gifEvery : defaultGifEvery(m_config.generations);
-        m_animation = std::make_unique<RunAnimation>(m_worlds.front(), m_config.generations, every, m_optimum);
+        m_animation = std::make_unique<RunAnimation>(m_worlds.front(), m_config.settings.front(),
+                                                     m_config.generations, every, m_optimum);
     }
 }
 
@@ -532,7 +490,8 @@ void Session::writeSummaryAndPictures()
         if (m_chart)
             write(chart, pngBytes(renderChart(m_chart->finish())));
         else
-            write(chart, pngBytes(renderParameterChart(parameterChart(m_config, m_optimum, m_results))));
+            write(chart, pngBytes(renderParameterChart(
+                             sweepChartData(m_config, m_optimum, m_results, chartSubtitle(m_config)))));
     }
     if (OutputFile *gif = outputFor("gif")) {
         QByteArray bytes;
@@ -637,10 +596,18 @@ int mergeShards(const RunConfig &options)
     config.summaryCsvPath = options.summaryCsvPath;
     config.chartPath = options.chartPath;
     config.mergeFiles = options.mergeFiles;
+    config.chartAxis = options.chartAxis;
+    config.chartMeasure = options.chartMeasure;
+    config.chartMeasureGiven = options.chartMeasureGiven;
+    Parameter axis = Parameter::Rule;
+    if (!config.chartPath.isEmpty() && !chartAxis(config, axis, error)) {
+        printError(error);
+        return ExitBadInput;
+    }
     Session session(config);
     const auto onRun = [&](const ShardRun &run) {
-        const RunResult result{run.run,           run.seed,          run.best,    run.bestGeneration, {},
-                               run.lateLengthSum, run.lateArrivals, run.restarts};
+        const RunResult result{run.run,           run.seed,          run.best,     run.bestGeneration, {},
+                               run.lateLengthSum, run.lateArrivals, run.restarts, run.arrivals};
         session.addRun(static_cast<std::size_t>((run.run - 1) / config.repeat), result, run.bestSoFar,
                        run.generationBest);
     };

@@ -3,6 +3,7 @@
 
 #include "experiment.h"
 
+#include "measures.h"
 #include "options.h"
 #include "sweep.h"
 #include "worldfile.h"
@@ -187,14 +188,17 @@ QString sweepHeader(const RunConfig &config)
     if (!fixed.isEmpty())
         text += QStringLiteral("fixed: %1\n").arg(fixed.join(QStringLiteral(", ")));
     text += QStringLiteral("swept: %1\n").arg(swept.join(QStringLiteral("; ")));
-    text += QStringLiteral("%1 settings, the later parameter varying faster%2; %3 runs of %4 generations each, "
-                           "seeds %5 to %6: %7 runs in all\n")
+    const QString seeds = config.repeat > 1 ? QStringLiteral("%1 runs of %2 generations each, seeds %3 to %4")
+                                                  .arg(config.repeat)
+                                                  .arg(config.generations)
+                                                  .arg(config.seed)
+                                                  .arg(config.seed + static_cast<std::uint32_t>(config.repeat - 1))
+                                            : QStringLiteral("1 run of %1 generations, seed %2")
+                                                  .arg(config.generations)
+                                                  .arg(config.seed);
+    text += QStringLiteral("%1 settings, the later parameter varying faster%2; %3: %4 runs in all\n")
                 .arg(config.settings.size())
-                .arg(ownParametersNote(config))
-                .arg(config.repeat)
-                .arg(config.generations)
-                .arg(config.seed)
-                .arg(config.seed + static_cast<std::uint32_t>(config.repeat - 1))
+                .arg(ownParametersNote(config), seeds)
                 .arg(config.runCount());
     if (config.sharded)
         text += QStringLiteral("shard %1 of %2: runs %1, %3, ... only\n")
@@ -221,6 +225,17 @@ QStringList statisticCells(const AcrossRuns &across, int optimum)
             across.optimumGeneration.mean(),
             across.medianOptimumGeneration,
             across.lateMeanLength()};
+}
+
+// The 95% bootstrap interval of the mean best length, as the CSV gives it:
+// empty with fewer than two runs that found a path, as Student's is.
+QStringList bootstrapCells(const std::vector<RunResult> &results)
+{
+    const std::vector<RunShare> bests = measureShares(results, ChartMeasure::Best, 0, 0);
+    const std::optional<Interval> interval = bootstrapInterval95(bests);
+    if (bests.size() < 2 || !interval)
+        return {QString(), QString()};
+    return {twoDecimals(interval->low), twoDecimals(interval->high)};
 }
 
 // The mean restarts a run of the setting, "-" for a rule that never restarts.
@@ -337,7 +352,7 @@ std::string summaryCsv(const RunConfig &config, int optimum, const std::vector<s
     for (int p = 0; p < kParameterCount; ++p)
         csv += parameterName(static_cast<Parameter>(p)) + std::string(",");
     csv += "runs,runs_with_path,mean_best,sd_best,min_best,max_best,ci95_low,ci95_high,optimum,gap,runs_at_optimum,"
-           "mean_generation_at_optimum,median_generation_at_optimum,late_mean_length,mean_restarts\n";
+           "mean_generation_at_optimum,median_generation_at_optimum,late_mean_length,mean_restarts,boot_low,boot_high\n";
     for (std::size_t i = 0; i < config.settings.size(); ++i) {
         const AcrossRuns across = summarise(results[i], optimum);
         QStringList row = statisticCells(across, optimum);
@@ -346,6 +361,7 @@ std::string summaryCsv(const RunConfig &config, int optimum, const std::vector<s
         for (QString &cell : row)
             if (cell == QLatin1String("-"))
                 cell.clear();
+        row << bootstrapCells(results[i]);
         csv += settingColumns(config.settings[i]).substr(1) + ',' + row.join(QLatin1Char(',')).toStdString() + '\n';
     }
     return csv;

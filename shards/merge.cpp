@@ -145,6 +145,7 @@ bool readMeasures(const QList<QByteArray> &fields, const SweepRows &sweep, RunRe
                              .arg(shown(fields[6]), best > 0 ? QString::number(best) : QStringLiteral("none")));
     ++reading.generation;
     reading.arrivals += row.ants;
+    reading.run.arrivals = reading.arrivals;
     if (best != before)
         reading.run.bestGeneration = reading.generation;
     reading.run.best = best;

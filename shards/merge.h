@@ -45,6 +45,7 @@ struct ShardRun
     long long lateLengthSum = 0;
     long long lateArrivals = 0;
     int restarts = 0;
+    long long arrivals = 0;          // over the whole run
     std::vector<int> bestSoFar;      // per generation, 0 while there is none
     std::vector<int> generationBest; // the generation's shortest, 0 for none
 };

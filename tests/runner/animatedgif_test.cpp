@@ -1,6 +1,7 @@
 #include "process_support.h"
 
 #include "animatedgif.h"
+#include "animationframe.h"
 #include "colony.h"
 #include "experiment.h"
 #include "charts.h"
@@ -83,7 +84,8 @@ TEST(AnimatedGif, KeepsTheWorldsColoursExactAndStoresOnlyWhatChanged)
     std::vector<QImage> frames;
     runExperiment(colony, world, 1, 5, 10, [&](const GenerationRow &row) {
         const QImage picture = renderWorldImage(worldPicture(colony, world, {world.home, {1, 4}, {2, 5}}));
-        frames.push_back(captionedFrame(picture, QStringLiteral("generation %1").arg(row.generation.generation)));
+        frames.push_back(animationFrame(picture, QStringLiteral("the example"),
+                                        QStringLiteral("generation %1").arg(row.generation.generation)));
     });
     // The last frame again, then with two pixels of the pure red and grid
     // colours, rare among the thousand colours of edges and pictures.
@@ -156,7 +158,7 @@ TEST(AnimatedGif, VormisRunAnimatesTheFirstRunOfTheFirstSetting)
     EXPECT_EQ(decoded.frames.size(), 3u) << "generations 10, 20 and the last, 25";
     EXPECT_TRUE(decoded.loopsForever);
     EXPECT_EQ(decoded.delays, (std::vector<int>{10, 10, 200}));
-    EXPECT_EQ(decoded.frames.front().size(), QSize(610, 646));
+    EXPECT_EQ(decoded.frames.front().size(), QSize(610, 610 + kAnimationStripPixels));
     EXPECT_EQ(gifOf(example, QStringLiteral("again.gif")), plain) << "the same options and seed, the same bytes";
     EXPECT_EQ(gifOf(example + QStringList{"--rule", "vormis,as", "--repeat", "2"}, QStringLiteral("sweep.gif")), plain)
         << "a sweep shows its first run";

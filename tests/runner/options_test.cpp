@@ -88,6 +88,20 @@ TEST(Options, ParametersMakeTheSettings)
     EXPECT_EQ(parsed({"--seed", "1", "--shard", "2/5"}).shard, 2);
 }
 
+TEST(Options, TheChartsAxisIsTheSweptParameterWithTheMostValues)
+{
+    const auto axisOf = [](QStringList arguments) {
+        Parameter axis = Parameter::Xi;
+        QString message;
+        EXPECT_TRUE(chartAxis(parsed(arguments << "--chart" << "c.png"), axis, message)) << message.toStdString();
+        return axis;
+    };
+    EXPECT_EQ(axisOf({"--rule", "vormis,as", "--alpha", "0:2:1"}), Parameter::Alpha);
+    EXPECT_EQ(axisOf({"--beta", "0,1", "--ants", "1,2"}), Parameter::Beta) << "on a tie, the first";
+    EXPECT_EQ(axisOf({"--rule", "vormis,acs", "--q0", "0.1:0.9:0.1"}), Parameter::Rule) << "q0 is acs's alone";
+    EXPECT_EQ(axisOf({"--rule", "vormis,as", "--alpha", "0:2:1", "--chart-x", "rule"}), Parameter::Rule);
+}
+
 TEST(Options, HelpAndVersion)
 {
     RunConfig config;

@@ -36,6 +36,18 @@ ChartData someChart(int optimum)
     return data;
 }
 
+// The rows of the plot's frame: the first and the last row that is ink
+// across most of the picture.
+std::pair<int, int> frameRows(const QImage &image)
+{
+    std::vector<int> rows;
+    for (int y = 0; y < image.height(); ++y) {
+        if (pixelsNear(image.copy(0, y, image.width(), 1), QColor(40, 40, 40), 30) > image.width() * 3 / 4)
+            rows.push_back(y);
+    }
+    return rows.empty() ? std::pair{-1, -1} : std::pair{rows.front(), rows.back()};
+}
+
 } // namespace
 
 TEST(WorldImage, PaintsTheSceneOfTheWindow)
@@ -128,4 +140,36 @@ TEST(Chart, CopesWithNothingToDraw)
     one.optimum = 7;
     EXPECT_GT(pixelsNear(renderChart(one), QColor(38, 150, 70), 30), 300);
     EXPECT_EQ(renderChart(ChartData{}).size(), QSize(900, 500));
+}
+
+TEST(Chart, PointsAndLegendsStayClearOfTheFrame)
+{
+    ensureApplication();
+    // A colony that converged: its point sits on the optimum, over the line,
+    // inside the frame.
+    ParameterChartData sweep;
+    sweep.values = {"0", "1"};
+    sweep.optimum = 10;
+    sweep.lines = {{QString(), {{true, 34, 33, 35}, {true, 10, 10, 10}}}};
+    const QImage chart = renderParameterChart(sweep);
+    const auto [top, bottom] = frameRows(chart);
+    ASSERT_GT(bottom, top);
+    const QColor line(24, 68, 140);
+    EXPECT_EQ(pixelsNear(chart.copy(80, top, 790, 6), line, 30), 0);
+    EXPECT_EQ(pixelsNear(chart.copy(80, bottom - 5, 790, 6), line, 30), 0);
+    int optimumRow = bottom; // the point's centre, over the dashed line
+    while (optimumRow > top && pixelsNear(chart.copy(80, optimumRow, 800, 1), QColor(38, 150, 70), 30) < 100)
+        --optimumRow;
+    EXPECT_EQ(pixelsNear(chart.copy(76 + 796 * 3 / 4 - 2, optimumRow - 1, 5, 2), line, 30), 10);
+
+    // Twenty runs' legend takes two rows of a 600-pixel chart, both over the
+    // plot.
+    ChartData twenty = someChart(10);
+    twenty.runs = 20;
+    twenty.meanBestSoFar.assign(twenty.generationBest.size(), 20);
+    const QImage narrow = renderChart(twenty, QSize(600, 400));
+    const int narrowTop = frameRows(narrow).first;
+
+    EXPECT_GT(narrowTop, 100) << "below the second row";
+    EXPECT_EQ(pixelsNear(narrow.copy(80, narrowTop - 4, 500, 4), Qt::white, 60), 500 * 4) << "nothing on the frame";
 }

@@ -1,5 +1,6 @@
 #include "process_support.h"
 
+#include <QSet>
 #include <QTemporaryDir>
 
 // Sweeps through the real vormis-run: the outputs must not depend on the
@@ -79,6 +80,36 @@ TEST(Sweep, TheSameOutputsForEveryNumberOfThreadsAndFromMergedShards)
     const Ran merged = run(QStringList{"--merge", shards[2], shards[0], shards[3], shards[1]} + outputOptions("merged"),
                            dir.path());
     expectSame(whole, outputsOf(merged, dir, "merged"), "merged");
+}
+
+TEST(Sweep, ChartsOfAnyParameterAndMeasureRepeatAndIntervalsStayWithinTheRuns)
+{
+    QTemporaryDir dir;
+    const QStringList sweep = {"--rule", "vormis,as", "--alpha", "0:2:1", "--beta",        "2",  "--ants",
+                               "10",     "--repeat",  "8",     "--seed", "1", "--generations", "60", "--chart"};
+    QSet<QByteArray> charts;
+    for (const auto &[x, y] : {std::pair{"rule", "best"}, std::pair{"alpha", "late"}, std::pair{"alpha", "first"},
+                                std::pair{"rule", "arrived"}}) {
+        const QStringList chart = {"--chart-x", x, "--chart-y", y, "--summary-csv", "summary.csv"};
+        const Ran one = run(sweep + QStringList{"one.png", "--jobs", "1"} + chart, dir.path());
+        const Ran two = run(sweep + QStringList{"two.png", "--jobs", "2"} + chart, dir.path());
+        ASSERT_EQ(one.status + two.status, 0) << one.err.toStdString() << two.err.toStdString();
+        EXPECT_EQ(contents(dir.filePath("one.png")), contents(dir.filePath("two.png"))) << x << " " << y;
+        charts << contents(dir.filePath("one.png"));
+    }
+    EXPECT_EQ(charts.size(), 4) << "each measure and axis its own chart";
+
+    // Every setting's bootstrap interval lies within its runs' best lengths.
+    const QList<QByteArray> lines = contents(dir.filePath("summary.csv")).trimmed().split('\n');
+    const QList<QByteArray> header = lines.front().split(',');
+    ASSERT_EQ(header.mid(header.size() - 2), (QList<QByteArray>{"boot_low", "boot_high"}));
+    for (const QByteArray &line : lines.mid(1)) {
+        const QList<QByteArray> cells = line.split(',');
+        const auto cell = [&](const char *name) { return cells[header.indexOf(name)].toDouble(); };
+        EXPECT_LE(cell("min_best"), cell("boot_low")) << line.toStdString();
+        EXPECT_LE(cell("boot_low"), cell("boot_high")) << line.toStdString();
+        EXPECT_LE(cell("boot_high"), cell("max_best")) << line.toStdString();
+    }
 }
 
 TEST(Sweep, MergeRefusesShardsThatDoNotMakeOneSweepAndWritesNothing)

@@ -1,5 +1,6 @@
 #include "runner_test_support.h"
 
+#include "bootstrap.h"
 #include "experiment.h"
 #include "runpool.h"
 #include "sweep.h"
@@ -141,6 +142,33 @@ TEST(Statistics, IntervalMedianAndLateMeanByHand)
     EXPECT_EQ(one.lateMeanLength(), QStringLiteral("-"));
     EXPECT_EQ(lateGenerations(200), 20);
     EXPECT_EQ(lateGenerations(9), 1);
+}
+
+TEST(Statistics, BootstrapIntervalOfAHandMadeSample)
+{
+    // Nineteen runs at 8 and one at 9, where Student's t reaches 7.96.  A
+    // resample without the 9 (36% of them, 0.95^20) has mean 8; one with at
+    // most three 9s (98.4%, but 92.5% with at most two) has at most 8.15.
+    std::vector<RunShare> lengths(19, RunShare{8, 1});
+    lengths.push_back({9, 1});
+    const std::optional<Interval> interval = bootstrapInterval95(lengths);
+    ASSERT_TRUE(interval);
+    EXPECT_EQ(interval->low, 8.0);
+    EXPECT_EQ(interval->high, 8.15);
+    EXPECT_EQ(pooledMean(lengths), 8.05);
+    const std::optional<Interval> again = bootstrapInterval95(lengths);
+    EXPECT_TRUE(again->low == interval->low && again->high == interval->high) << "a fixed generator";
+
+    // Late paths of 10 and 11 cells, pooled by arrivals; a run without any
+    // has no share.
+    const std::vector<RunShare> late = {{30, 3}, {0, 0}, {110, 10}, {20, 2}};
+    EXPECT_EQ(pooledMean(late), 160.0 / 15);
+    const Interval pooled = *bootstrapInterval95(late);
+    EXPECT_GE(pooled.low, 10.0);
+    EXPECT_LE(pooled.high, 11.0);
+    EXPECT_LT(pooled.low, pooled.high);
+    EXPECT_FALSE(bootstrapInterval95({{4, 0}}));
+    EXPECT_FALSE(pooledMean({}));
 }
 
 // Pieces that finish in scrambled order still come out in order, each
