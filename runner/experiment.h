@@ -1,6 +1,7 @@
 #ifndef VORMIS_RUNNER_EXPERIMENT_H
 #define VORMIS_RUNNER_EXPERIMENT_H
 
+#include "generationcsv.h"
 #include "generationtracker.h"
 #include "world.h"
 
@@ -13,15 +14,6 @@
 
 class Colony;
 struct RunConfig;
-
-// One line of the CSV: a generation of one run.
-struct GenerationRow
-{
-    int run = 0; // from 1
-    std::uint32_t seed = 0;
-    GenerationResult generation;
-    int best = 0; // shortest path of the run so far; 0: none yet
-};
 
 struct RunResult
 {
@@ -46,12 +38,10 @@ int lateGenerations(int generations);
 RunResult runExperiment(Colony &colony, const World &world, int run, std::uint32_t seed, int generations,
                         const std::function<void(const GenerationRow &)> &onRow = {});
 
-// The CSV: a header line, then one line per row.  Its first eight columns
-// are the row's measurements, then the setting's columns (settingColumns in
-// sweep.h).  Numbers are written digit by digit, so the text never depends on
-// the locale or platform.
+// The CSV: a header line, then one line per row (appendCsvRow in
+// generationcsv.h).  Its first eight columns are the row's measurements,
+// then the setting's columns (settingColumns in sweep.h).
 std::string csvHeader();
-void appendCsvRow(std::string &out, const GenerationRow &row, const std::string &settingColumns);
 
 // Count, sum and sum of squares of whole numbers, kept exactly; mean and
 // sample standard deviation (n - 1) with two decimals.  The option limits
@@ -70,7 +60,6 @@ struct Tally
 
 // A non-negative fraction with two decimals, rounded half up: "10.33".
 QString hundredths(long long numerator, long long denominator);
-void appendHundredths(std::string &out, long long numerator, long long denominator);
 // A number with two decimals, "-0.00" written as "0.00".
 QString twoDecimals(double value);
 
