@@ -1,5 +1,6 @@
 #include "convergencechart.h"
 
+#include "chartparts.h"
 #include "sweep.h"
 
 #include <QMouseEvent>
@@ -13,18 +14,20 @@ ConvergenceChart::ConvergenceChart(QWidget *parent)
     setAccessibleDescription(tr("Path lengths and ants at the food per generation since the colony's start"));
 }
 
+// Beside the world, as tall as it is: a window with the chart still fits a
+// 1280 x 900 projector.
 QSize ConvergenceChart::sizeHint() const
 {
-    return QSize(760, 340);
+    return QSize(460, 560);
 }
 
 QSize ConvergenceChart::minimumSizeHint() const
 {
-    return QSize(480, 280);
+    return QSize(440, 360);
 }
 
-// The subtitle: "10x10 world, 5 ants, alpha 2, beta 1, ro 0.1, Ant Colony
-// System, q0 0.9, xi 0.1; seed 7".
+// The subtitle: "Ant Colony System, q0 0.9, xi 0.1, alpha 2, beta 1, ro 0.1;
+// 10x10, 5 ants; seed 7".
 void ConvergenceChart::restart(const World &world, std::uint32_t seed)
 {
     const ParameterValues values = worldParameters(world);
@@ -36,13 +39,15 @@ void ConvergenceChart::restart(const World &world, std::uint32_t seed)
             rule = tr("%1, %2 %3").arg(rule, QLatin1String(parameterName(parameter)), value(parameter));
     }
     m_data = ChartData();
-    m_data.subtitle = tr("%1x%1 world, %2 ants, alpha %3, beta %4, ro %5, %6; seed %7")
-                          .arg(world.size)
-                          .arg(world.ants)
-                          .arg(world.alpha)
-                          .arg(world.beta)
-                          .arg(value(Parameter::Ro), rule)
-                          .arg(seed);
+    m_subtitle = tr("%1, alpha %2, beta %3, ro %4; %5x%5, %6 ants; seed %7")
+                     .arg(rule)
+                     .arg(world.alpha)
+                     .arg(world.beta)
+                     .arg(value(Parameter::Ro))
+                     .arg(world.size)
+                     .arg(world.ants)
+                     .arg(seed);
+    fitSubtitle();
     m_data.optimum = shortestPathCells(world);
     m_rows.clear();
     m_ants = world.ants;
@@ -50,6 +55,19 @@ void ConvergenceChart::restart(const World &world, std::uint32_t seed)
     m_pointed = 0;
     emit readoutChanged(readout(0));
     update();
+}
+
+// A subtitle wider than the chart ends in an ellipsis rather than being cut
+// at both ends.
+void ConvergenceChart::fitSubtitle()
+{
+    const QFontMetrics metrics(chart::font(13));
+    m_data.subtitle = metrics.elidedText(m_subtitle, Qt::ElideRight, width() - 16);
+}
+
+void ConvergenceChart::resizeEvent(QResizeEvent *)
+{
+    fitSubtitle();
 }
 
 void ConvergenceChart::addGeneration(const GenerationResult &result, int best)

@@ -49,11 +49,14 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void point(int generation);
+    void fitSubtitle();
 
     ChartData m_data;
+    QString m_subtitle; // in full; the chart shows what fits
     std::vector<GenerationRow> m_rows;
     int m_ants = 0;
     std::uint32_t m_seed = 0;

@@ -23,7 +23,7 @@ const QColor kGenerationBestRange(160, 192, 228);
 const QColor kBestSoFar(24, 68, 140);
 const QColor kMean(224, 123, 0);
 const QColor kArrivalMean(150, 70, 160);
-const QColor kShareAtFood(120, 120, 120);
+const QColor kShareAtFood(165, 165, 165);
 
 constexpr double kShareAxisRight = 64; // room right of the plot for the share's axis
 

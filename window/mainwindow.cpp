@@ -71,11 +71,11 @@ void MainWindow::createCentralWidget()
     simulation = new SimulationMenu(advanceButton, startButton, stopButton, this);
 }
 
-// The convergence chart below the world, hidden until asked for.
+// The convergence chart beside the world, hidden until asked for.
 void MainWindow::createDock()
 {
     convergence = new ConvergenceDock(this);
-    addDockWidget(Qt::BottomDockWidgetArea, convergence);
+    addDockWidget(Qt::RightDockWidgetArea, convergence);
     convergence->hide();
     QAction *showChart = convergence->toggleViewAction();
     showChart->setText(tr("&Convergence Chart"));
