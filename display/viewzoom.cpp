@@ -10,6 +10,7 @@ namespace {
 constexpr double kStep = 1.25;
 constexpr double kSmallest = 0.25;
 constexpr double kLargest = 8.0;
+constexpr int kFitMargin = 2; // pixels left free round a fitted scene
 
 } // namespace
 
@@ -46,11 +47,15 @@ void ViewZoom::zoomOut()
     scaleTo(scale() / kStep);
 }
 
-// The whole scene, margin and frame included, as large as the view shows it.
+// The whole scene, margin and frame included, as large as the view shows
+// it.  Worked out from the view's whole inside: the scroll bars of a larger
+// zoom take room now but go once the scene fits.
 void ViewZoom::fitToWindow()
 {
-    m_view->fitInView(m_view->sceneRect(), Qt::KeepAspectRatio);
-    scaleTo(scale());
+    const QRectF scene = m_view->sceneRect();
+    const QRect room = m_view->contentsRect().adjusted(kFitMargin, kFitMargin, -kFitMargin, -kFitMargin);
+    scaleTo(std::min(room.width() / scene.width(), room.height() / scene.height()));
+    m_view->centerOn(scene.center());
 }
 
 void ViewZoom::scaleTo(double scale)

@@ -47,7 +47,7 @@ MainWindow::MainWindow()
     createDock();
     createMenus();
     readSettings();
-    nextGeneration();
+    startAfresh();
 
     setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
     setWindowTitle(tr("Vormis"));
