@@ -17,10 +17,11 @@ ConvergenceDock::ConvergenceDock(QWidget *parent)
 {
     setObjectName(QStringLiteral("convergenceDock"));
     m_readout->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // Two lines whatever it says, so that the dock neither widens nor jumps.
+    // Wrapped, never wider than the chart, and two lines high at least, so
+    // that the dock neither widens nor jumps as the mouse moves.
     m_readout->setWordWrap(true);
-    m_readout->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    m_readout->setFixedHeight(2 * m_readout->fontMetrics().lineSpacing() + 4);
+    m_readout->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Minimum);
+    m_readout->setMinimumHeight(2 * m_readout->fontMetrics().lineSpacing() + 4);
     m_readout->setAccessibleName(tr("Values under the mouse"));
     connect(m_chart, &ConvergenceChart::readoutChanged, m_readout, &QLabel::setText);
 
