@@ -478,24 +478,17 @@ void MainWindow::config()
     configDialog->activateWindow();
 }
 
-// The dialog was accepted: the colony starts afresh with the pages' values.
-// A coordinate that is empty or no number counts as 0; the colony moves
-// coordinates outside the new world back inside.  A world of the same size
-// keeps its walls, but for those on the new home or food; the Example's
-// walls go.
+// The dialog was accepted: the colony starts afresh with the pages' values;
+// the colony moves home and food outside the new world back inside.  A world
+// of the same size keeps its walls, but for those on the new home or food;
+// the Example's walls go.
 void MainWindow::setValues()
 {
+    removeGarbage();
     const World shown = World::of(*colony);
     World next = shown;
     next.obstacles.clear();
-    const AntConfig *page = configDialog->parametersPage;
-    next.size = page->worldSizeSpinBox->value();
-    next.ants = page->antCountSpinBox->value();
-    next.food = {page->foodXEdit->text().toInt(nullptr, 10), page->foodYEdit->text().toInt(nullptr, 10)};
-    next.home = {page->homeXEdit->text().toInt(nullptr, 10), page->homeYEdit->text().toInt(nullptr, 10)};
-    next.alpha = page->alphaSpinBox->value();
-    next.beta = page->betaSpinBox->value();
-    next.ro = page->roSpinBox->value();
+    configDialog->parametersPage->applyTo(next);
     rulePage->applyTo(next);
     fixedSeed = rulePage->fixedSeed();
 
