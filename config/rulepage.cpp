@@ -27,13 +27,26 @@ struct ParameterSpec
 };
 
 const ParameterSpec kParameters[] = {
-    {Parameter::Q0, QT_TRANSLATE_NOOP("RulePage", "Chance of the best cell (&q0): "),
-     QT_TRANSLATE_NOOP("RulePage", "How often an ant of Ant Colony System takes the best-looking neighbour outright, 0 to 1"),
+    {Parameter::Q0, QT_TRANSLATE_NOOP("RulePage", "&q0: "),
+     QT_TRANSLATE_NOOP("RulePage", "Ant Colony System: how often an ant takes the best-looking neighbour outright, "
+                                   "0 to 1"),
      kLowestRate, kHighestRate, 2, 0.05},
-    {Parameter::Xi, QT_TRANSLATE_NOOP("RulePage", "Local update weight (x&i): "),
-     QT_TRANSLATE_NOOP("RulePage", "How far a cell's pheromone goes back to its start value when an ant of Ant Colony "
-                                   "System enters it, 0 to 1"),
+    {Parameter::Xi, QT_TRANSLATE_NOOP("RulePage", "x&i: "),
+     QT_TRANSLATE_NOOP("RulePage", "Ant Colony System: how far a cell's pheromone goes back to its start value when an "
+                                   "ant enters it, 0 to 1"),
      kLowestRate, kHighestRate, 2, 0.05},
+    {Parameter::Elite, QT_TRANSLATE_NOOP("RulePage", "&elite: "),
+     QT_TRANSLATE_NOOP("RulePage", "Elitist Ant System: how many ants' pheromone the best path so far gains in every "
+                                   "generation, 0 to 1000"),
+     kMinElite, kMaxElite, 0, 1},
+    {Parameter::Rank, QT_TRANSLATE_NOOP("RulePage", "ran&k: "),
+     QT_TRANSLATE_NOOP("RulePage", "Rank-based Ant System's w: the w - 1 best ants of a generation add pheromone, "
+                                   "1 to 1000"),
+     kMinRank, kMaxRank, 0, 1},
+    {Parameter::Restart, QT_TRANSLATE_NOOP("RulePage", "restar&t: "),
+     QT_TRANSLATE_NOOP("RulePage", "MAX-MIN Ant System: generations without a shorter path before the pheromone starts "
+                                   "afresh; 0 never, up to 1000000"),
+     kMinRestart, kMaxRestart, 0, 10},
 };
 
 // What the page says of each rule, by its short name.  A rule without a line
@@ -63,24 +76,26 @@ const RuleText kRuleTexts[] = {
                                    "gains."),
      QT_TRANSLATE_NOOP("RulePage", "Dorigo, Gambardella, IEEE Trans. Evol. Comp. 1(1):53\u201366, 1997.")},
     {"mmas", QT_TRANSLATE_NOOP("RulePage", "MAX-MIN Ant System"),
-     QT_TRANSLATE_NOOP("RulePage", "Chooses as Ant System; only the generation's best ant adds pheromone, and every "
-                                   "cell's pheromone stays between two bounds, so the colony keeps exploring."),
+     QT_TRANSLATE_NOOP("RulePage", "As Ant System, but only the generation's best ant adds pheromone, which stays "
+                                   "between two bounds; after restart generations without a shorter path it starts "
+                                   "afresh."),
      QT_TRANSLATE_NOOP("RulePage", "St\u00fctzle, Hoos, Future Generation Computer Systems 16(8):889\u2013914, "
                                    "2000.")},
     {"eas", QT_TRANSLATE_NOOP("RulePage", "Elitist Ant System"),
-     QT_TRANSLATE_NOOP("RulePage", "Ant System in which the best path so far gains extra pheromone in every "
-                                   "generation."),
-     QT_TRANSLATE_NOOP("RulePage", "Dorigo, Maniezzo, Colorni, IEEE Trans. SMC-B 26(1):29\u201341, 1996.")},
+     QT_TRANSLATE_NOOP("RulePage", "Ant System in which the best path so far gains as much pheromone more in every "
+                                   "generation as elite more ants would give it."),
+     QT_TRANSLATE_NOOP("RulePage", "The elitist strategy of Dorigo, Maniezzo, Colorni, IEEE Trans. SMC-B "
+                                   "26(1):29\u201341, 1996.")},
     {"ras", QT_TRANSLATE_NOOP("RulePage", "Rank-based Ant System"),
-     QT_TRANSLATE_NOOP("RulePage", "Ant System in which only the best-ranked ants of the generation and the best path "
-                                   "so far add pheromone, the better the rank the more."),
+     QT_TRANSLATE_NOOP("RulePage", "Only the rank - 1 best ants of the generation add pheromone, the better ranked the "
+                                   "more, and the best path so far as much as rank ants."),
      QT_TRANSLATE_NOOP("RulePage", "Bullnheimer, Hartl, Strauss, Central European J. of Operations Research "
                                    "7(1):25\u201338, 1999.")},
     {"bwas", QT_TRANSLATE_NOOP("RulePage", "Best-Worst Ant System"),
-     QT_TRANSLATE_NOOP("RulePage", "Chooses as Ant System; the best path so far gains pheromone and the generation's "
-                                   "worst path loses some."),
-     QT_TRANSLATE_NOOP("RulePage", "Cord\u00f3n, Fern\u00e1ndez de Viana, Herrera, Moreno, ANTS 2000, "
-                                   "22\u201329.")},
+     QT_TRANSLATE_NOOP("RulePage", "The best path so far gains pheromone, the generation's longest path loses more, "
+                                   "the pheromone mutates, and the colony starts afresh once it has converged."),
+     QT_TRANSLATE_NOOP("RulePage", "Cord\u00f3n, Fern\u00e1ndez de Viana, Herrera, Proceedings of ANTS 2000, "
+                                   "Brussels, 2000.")},
 };
 
 const RuleText *textOf(Rule rule)
@@ -154,16 +169,18 @@ void RulePage::addRuleRows(QGridLayout *rows)
     ruleText->setTextFormat(Qt::RichText);
     ruleText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ruleText->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Minimum);
-    ruleText->setMinimumHeight(ruleText->fontMetrics().lineSpacing() * 5);
+    ruleText->setMinimumHeight(ruleText->fontMetrics().lineSpacing() * 4);
 
     rows->addWidget(ruleLabel, 0, 0);
     rows->addWidget(ruleBox, 0, 1);
     rows->addWidget(ruleText, 1, 0, 1, 2);
 }
 
-// A labelled box for each parameter of kParameters.
+// A labelled box for each parameter of kParameters, two to a row, so that
+// the page takes no more room than the Ants page.
 void RulePage::addParameterRows(QGridLayout *rows)
 {
+    QGridLayout *pairs = new QGridLayout;
     for (const ParameterSpec &spec : kParameters) {
         QLabel *label = new QLabel(tr(spec.label));
         QDoubleSpinBox *box = new QDoubleSpinBox;
@@ -174,12 +191,16 @@ void RulePage::addParameterRows(QGridLayout *rows)
         box->setSingleStep(spec.step);
         box->setAccessibleName(spokenName(label->text()));
         box->setAccessibleDescription(tr(spec.description));
+        box->setToolTip(tr(spec.description));
         label->setBuddy(box);
-        const int row = rows->rowCount();
-        rows->addWidget(label, row, 0);
-        rows->addWidget(box, row, 1);
+        const int index = static_cast<int>(fields.size());
+        pairs->addWidget(label, index / 2, index % 2 * 2);
+        pairs->addWidget(box, index / 2, index % 2 * 2 + 1);
         fields.push_back({spec.parameter, label, box});
     }
+    pairs->setColumnStretch(1, 1);
+    pairs->setColumnStretch(3, 1);
+    rows->addLayout(pairs, rows->rowCount(), 0, 1, 2);
 }
 
 // A new seed at every start, or the same one each time.

@@ -23,7 +23,7 @@ class QRadioButton;
 //
 // Its widgets carry object names for tests: "ruleBox", "newSeedButton",
 // "fixedSeedButton", "seedBox", and each parameter's box its parameter's
-// name ("q0", "xi").
+// name ("q0", "xi", "elite", ...).
 class RulePage : public QWidget
 {
     Q_OBJECT
