@@ -1,9 +1,11 @@
 // The cost of painting the world: one full paint of the start-up world with
 // every layer shown (pictures kept decoded and scaled, against reloading them
-// for every paint), and one animation frame of 30 ants on a 30 x 30 world.
+// for every paint), and one animation frame of 30 ants on a 30 x 30 world;
+// and one repaint of the window's convergence chart after 10,000 generations.
 #include "ant.h"
 #include "antworld.h"
 #include "colony.h"
+#include "convergencechart.h"
 #include "generationtracker.h"
 #include "worldpainter.h"
 
@@ -116,8 +118,31 @@ void animationFrame_30ants_30x30(benchmark::State &state, QGraphicsView::CacheMo
     }
 }
 
+// The chart of 10,000 generations of the start-up world under the window's
+// own rule, whose paths never settle: a dot or range for every generation.
+void convergenceChart_10000generations(benchmark::State &state)
+{
+    const World world = World::startUp();
+    Colony colony;
+    world.applyTo(colony);
+    colony.seedRandom(1);
+    GenerationTracker tracker;
+    ConvergenceChart chart;
+    chart.restart(world, 1);
+    for (int g = 0; g < 10000; ++g) {
+        colony.runGeneration();
+        chart.addGeneration(tracker.observe(colony), tracker.best());
+    }
+    chart.setFixedSize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    chart.show();
+    QApplication::processEvents();
+    for (auto _ : state)
+        chart.repaint();
+}
+
 } // namespace
 
+BENCHMARK(convergenceChart_10000generations)->Args({460, 560})->Args({1200, 800})->Unit(benchmark::kMillisecond);
 BENCHMARK(worldPaint_keptPictures)->Unit(benchmark::kMicrosecond);
 BENCHMARK(worldPaint_reloadedPictures)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(animationFrame_30ants_30x30, cachedWorld, QGraphicsView::CacheBackground)

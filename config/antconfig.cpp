@@ -134,3 +134,14 @@ QGroupBox *AntConfig::createParametersGroup(const QList<Row> &rows)
     parametersGroup->setLayout(parametersLayout);
     return parametersGroup;
 }
+
+void AntConfig::applyTo(World &world) const
+{
+    world.size = worldSizeSpinBox->value();
+    world.ants = antCountSpinBox->value();
+    world.food = {foodXEdit->text().toInt(nullptr, 10), foodYEdit->text().toInt(nullptr, 10)};
+    world.home = {homeXEdit->text().toInt(nullptr, 10), homeYEdit->text().toInt(nullptr, 10)};
+    world.alpha = alphaSpinBox->value();
+    world.beta = betaSpinBox->value();
+    world.ro = roSpinBox->value();
+}

@@ -1,6 +1,8 @@
 #ifndef VORMIS_ANTCONFIG_H
 #define VORMIS_ANTCONFIG_H
 
+#include "world.h"
+
 #include <QList>
 #include <QPair>
 #include <QWidget>
@@ -27,6 +29,10 @@ public:
     QDoubleSpinBox *roSpinBox;
 
     AntConfig(QWidget *parent = nullptr);
+
+    // Writes the page's values into the world.  A coordinate that is empty
+    // or no number counts as 0; one outside the world is left to the colony.
+    void applyTo(World &world) const;
 
 private:
     // A row of the page: a label and the field its mnemonic moves to.

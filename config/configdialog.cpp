@@ -1,6 +1,7 @@
 #include "configdialog.h"
 
 #include "antconfig.h"
+#include "rulepage.h"
 
 #include <QDoubleSpinBox>
 #include <QHBoxLayout>
@@ -98,13 +99,23 @@ QHBoxLayout *ConfigDialog::createButtons()
 
 void ConfigDialog::createPageItems()
 {
-    QListWidgetItem *parametersItem = new QListWidgetItem(pageList);
-    parametersItem->setIcon(QIcon(QStringLiteral(":/images/dialog-ant.png")));
-    parametersItem->setText(tr("Ants"));
-    parametersItem->setTextAlignment(Qt::AlignHCenter);
-    parametersItem->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-
+    addPageItem(QIcon(QStringLiteral(":/images/dialog-ant.png")), tr("Ants"));
     connect(pageList, &QListWidget::currentItemChanged, this, &ConfigDialog::changePage);
+}
+
+void ConfigDialog::addPageItem(const QIcon &icon, const QString &name)
+{
+    QListWidgetItem *item = new QListWidgetItem(pageList);
+    item->setIcon(icon);
+    item->setText(name);
+    item->setTextAlignment(Qt::AlignHCenter);
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+}
+
+void ConfigDialog::addPage(QWidget *page, const QIcon &icon, const QString &name)
+{
+    pageStack->addWidget(page);
+    addPageItem(icon, name);
 }
 
 void ConfigDialog::changePage(QListWidgetItem *current, QListWidgetItem *previous)
@@ -132,25 +143,44 @@ void ConfigDialog::showHelp()
         "the ants' home. X is the column and Y the row, both counted from 0 at the "
         "top-left corner. A value outside the world is moved back inside: the food to "
         "the last column or row, the home to 0.</p>"
-        "<p><b>Pheromone factor (alpha)</b>: how strongly the trails of ants that reached "
-        "the food raise a cell's routing weight. At 0 the ants ignore pheromone.</p>"
-        "<p><b>Heuristic factor (beta)</b>: how strongly short walks raise a cell's "
-        "routing weight.</p>"
+        "<p><b>Pheromone factor (alpha)</b>: under the window's own rule, an ant that "
+        "reaches the food adds alpha times each cell's pheromone to the cell's routing "
+        "weight, which only ever grows, so alpha changes the trails more than the ants' "
+        "choices. Under the textbook rules (the Rule page), the ants weigh each neighbour "
+        "by its pheromone to the power alpha: at 0 they ignore pheromone and walk by the "
+        "heuristic alone; from 1 on the trails draw them and the colony converges (under "
+        "Ant System, alpha 2 brings it to the shortest path on an open world).</p>"
+        "<p><b>Heuristic factor (beta)</b>: under the window's own rule, an arriving ant "
+        "adds beta times each cell's heuristic, which grows more for short walks, to the "
+        "cell's routing weight. Under the textbook rules, the ants weigh each neighbour "
+        "by its nearness to the food to the power beta: the higher beta, the straighter "
+        "they head for the food, walls or not.</p>"
         "<p><b>Pheromone evaporation rate (ro)</b>: the share of pheromone that evaporates "
         "in each generation. 0 keeps it for ever; 0.99 wipes out nearly all of it every "
-        "generation.</p>"
-        "<p>A bigger world or a higher ro makes the colony slower to settle on a route; "
-        "more ants explore more of the world in each generation.</p>"
+        "generation. Under the window's own rule only the trails shown evaporate, so ro "
+        "hardly changes what the ants do. Under Ant System a higher ro makes the colony "
+        "forget old trails sooner: it settles on the shortest path sooner, and forgets a "
+        "path that led it into a trap. With alpha 0 ro makes no difference.</p>"
+        "<p>A bigger world makes the colony slower to settle on a route; more ants explore "
+        "more of the world in each generation.</p>"
+        "<p><b>Rule</b> (the Rule page): how the ants choose and how the pheromone "
+        "changes, and the rule's own parameters: q0 and xi of Ant Colony System, elite of "
+        "Elitist, rank of Rank-based and restart of MAX-MIN Ant System. A fixed seed makes "
+        "every start repeat the same generations.</p>"
         "<p><i>Defaults</i> fills in the values the program starts with. Nothing changes "
         "until you press <i>Ok</i>.</p>"));
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
 }
 
-// Fills the page with the values the program starts with; nothing is applied
-// before Ok.
+// Fills the page shown with the values the program starts with; nothing is
+// applied before Ok.
 void ConfigDialog::restoreDefaults()
 {
+    if (auto *rulePage = qobject_cast<RulePage *>(pageStack->currentWidget())) {
+        rulePage->restoreDefaults();
+        return;
+    }
     AntConfig *p = parametersPage;
     p->worldSizeSpinBox->setValue(10);
     p->antCountSpinBox->setValue(5);

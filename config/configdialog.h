@@ -5,6 +5,7 @@
 
 class AntConfig;
 class QHBoxLayout;
+class QIcon;
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
@@ -12,7 +13,8 @@ class QStackedWidget;
 
 // The configuration dialog: a list of pages on the left, the chosen page on
 // the right, and Help, Defaults, Ok and Cancel below.  The main window reads
-// the values from parametersPage once the dialog is accepted.
+// the values from parametersPage, and from the pages it added, once the
+// dialog is accepted.
 //
 // The widgets that are not public carry object names, so tests find them
 // with findChild: "pageList", "pageStack", "helpButton", "defaultsButton",
@@ -28,6 +30,10 @@ public:
 
     ConfigDialog(QWidget *parent = nullptr);
 
+    // Adds a page after the others, with its entry in the page list; the
+    // page shown stays as it is.  The window adds its Rule page this way.
+    void addPage(QWidget *page, const QIcon &icon, const QString &name);
+
 public slots:
     void changePage(QListWidgetItem *current, QListWidgetItem *previous);
 
@@ -42,6 +48,7 @@ private:
 
     void createPages();
     void createPageItems();
+    void addPageItem(const QIcon &icon, const QString &name);
     QHBoxLayout *createButtons();
 };
 

@@ -1,5 +1,7 @@
 #include "antworld.h"
 
+#include <QKeyEvent>
+
 AntWorld::AntWorld(QGraphicsScene *scene, QWidget *parent)
     : QGraphicsView(scene, parent)
 {
@@ -60,4 +62,15 @@ void AntWorld::drawBackground(QPainter *painter, const QRectF &)
     m_painter.paint(painter, picture());
     m_homeImage = m_painter.homeImage();
     m_foodImage = m_painter.foodImage();
+}
+
+// Page Up and Page Down go on to the window, where a presenter's remote
+// steps the colony with them; the arrows still move a zoomed world.
+void AntWorld::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown) {
+        event->ignore();
+        return;
+    }
+    QGraphicsView::keyPressEvent(event);
 }

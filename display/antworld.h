@@ -37,6 +37,7 @@ public:
 
 protected:
     void drawBackground(QPainter *painter, const QRectF &rect) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     template <typename T>

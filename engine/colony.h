@@ -103,6 +103,9 @@ public:
 
     double randomValue(double low, double span);
     void seedRandom(unsigned seed);
+    // The generator's state: seeding a colony with it repeats what this one
+    // draws from now on.
+    std::uint32_t randomState() const { return m_randomState; }
     void setRandomSource(std::function<int()> source);
 
     bool chooseNextCell(const int &ant, int &nextX, int &nextY);

@@ -31,6 +31,9 @@ bool ruleRestarts(Rule rule);
 
 constexpr double kDefaultQ0 = 0.9; // Ant Colony System: chance of taking the best cell outright, 0 to 1
 constexpr double kDefaultXi = 0.1; // Ant Colony System: weight of the local update, 0 to 1
+// q0 and xi (and ro) are rates: the rules take them from 0 to 1.
+constexpr double kLowestRate = 0.0;
+constexpr double kHighestRate = 1.0;
 
 // Elitist Ant System: extra deposits of the best path so far each generation.
 constexpr int kDefaultElite = 8;

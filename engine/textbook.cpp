@@ -111,7 +111,7 @@ private:
 // A rate as the rules use it: within 0 to 1, no rate at all counting as 0.
 double Colony::Textbook::rate(double value)
 {
-    return std::isnan(value) ? 0.0 : std::clamp(value, 0.0, 1.0);
+    return std::isnan(value) ? kLowestRate : std::clamp(value, kLowestRate, kHighestRate);
 }
 
 // L0: the straight distance between home and food in cells; no path is shorter.

@@ -76,6 +76,33 @@ void World::takeRuleOf(const Colony &colony)
     restart = colony.restartAfter();
 }
 
+World World::of(const Colony &colony)
+{
+    World world;
+    world.size = colony.size();
+    world.ants = colony.antCount();
+    world.home = {colony.homeX(), colony.homeY()};
+    world.food = {colony.foodX(), colony.foodY()};
+    world.alpha = colony.alpha();
+    world.beta = colony.beta();
+    world.ro = colony.ro();
+    world.takeRuleOf(colony);
+    for (int x = 0; x < world.size; ++x)
+        for (int y = 0; y < world.size; ++y)
+            if (colony.isObstacle(x, y))
+                world.obstacles.push_back({x, y});
+    return world;
+}
+
+void World::keepObstaclesOf(const World &before)
+{
+    if (before.size != size)
+        return;
+    for (const Cell &cell : before.obstacles)
+        if (cell != home && cell != food)
+            setObstacle(cell);
+}
+
 int shortestPathCells(const World &world)
 {
     const int n = world.size;

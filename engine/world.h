@@ -52,6 +52,13 @@ struct World
     void applyTo(Colony &colony) const;
     // Takes the colony's rule and the rule's own parameters.
     void takeRuleOf(const Colony &colony);
+    // The world a colony was set up for, read back from it, with the home
+    // and food where the colony moved them.  It looks at every cell for
+    // obstacles: meant for worlds the size of the window's.
+    static World of(const Colony &colony);
+    // Takes the obstacles of a world before this one, if it had the same
+    // size, except those on this world's home or food.
+    void keepObstaclesOf(const World &before);
 };
 
 // The fewest cells, home and food included, on a path from home to food that

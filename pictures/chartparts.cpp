@@ -152,10 +152,10 @@ std::vector<std::vector<LegendEntry>> legendRows(const std::vector<LegendEntry> 
     return rows;
 }
 
-double plotTop(const std::vector<LegendEntry> &legend, QSize size)
+double plotTop(const std::vector<LegendEntry> &legend, QSize size, double right)
 {
     constexpr double kLeastPlotHeight = 40;
-    const double rows = static_cast<double>(legendRows(legend, size.width() - kPlotLeft - kPlotRight).size());
+    const double rows = static_cast<double>(legendRows(legend, size.width() - kPlotLeft - right).size());
     const double wanted = kPlotTop + kLegendRowHeight * (rows - 1);
     return std::max(0.0, std::min(wanted, size.height() - kPlotBottom - kLeastPlotHeight));
 }

@@ -89,9 +89,9 @@ struct LegendEntry
 // The entries in rows no wider than width.
 std::vector<std::vector<LegendEntry>> legendRows(const std::vector<LegendEntry> &legend, double width);
 // Where the plot starts: under the titles and as many rows of the legend as
-// it takes over a plot as wide as the picture lets it be, leaving the plot
-// at least a few dozen pixels.
-double plotTop(const std::vector<LegendEntry> &legend, QSize size);
+// it takes over a plot as wide as the picture lets it be (right pixels
+// kept free beside it), leaving the plot at least a few dozen pixels.
+double plotTop(const std::vector<LegendEntry> &legend, QSize size, double right = kPlotRight);
 // Rows between the subtitle and the plot, each centred over the plot.
 void drawLegend(QPainter &painter, const QRectF &plot, const std::vector<LegendEntry> &legend);
 

@@ -2,6 +2,8 @@
 #define VORMIS_PICTURES_CHARTS_H
 
 #include <QImage>
+#include <QPainter>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -18,9 +20,21 @@ struct ChartData
     int runs = 1;
     int firstRun = 1; // the run generationBest and bestSoFar are of
     int optimum = 0; // 0: the food cannot be reached
+    // The window's live chart adds, per generation, the mean path of the ants
+    // at the food (< 0: none got there) and their share of the colony (0 to
+    // 1), which has an axis of its own at the right.  The runner leaves both
+    // empty.
+    std::vector<double> meanLength;
+    std::vector<double> shareAtFood;
 };
 
 QImage renderChart(const ChartData &data, QSize size = QSize(900, 500));
+// The same chart painted into area, white underneath; the painter is left as
+// it was found.
+void paintChart(QPainter &painter, const QRect &area, const ChartData &data);
+// The generation (from 1) nearest to the point over the plot of the chart
+// painted into area; 0 off the plot or without generations.
+int chartGenerationAt(const ChartData &data, const QRect &area, QPointF point);
 
 // The effect of the swept parameters: a measure of each setting (the mean
 // best length, say) with its 95% interval, over the values of one swept

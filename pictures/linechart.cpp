@@ -2,13 +2,16 @@
 
 #include "chartparts.h"
 
+#include <QCoreApplication>
 #include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
 
 // The chart of one run: each generation's best, the best so far, the mean of
-// the runs' best so far and the shortest possible, over the generations.
+// the runs' best so far and the shortest possible, over the generations.  The
+// window's live chart adds the mean path of the ants at the food and, on an
+// axis of its own at the right, the share of the ants that got there.
 
 namespace {
 
@@ -19,6 +22,19 @@ const QColor kGenerationBestLink(196, 214, 236);
 const QColor kGenerationBestRange(160, 192, 228);
 const QColor kBestSoFar(24, 68, 140);
 const QColor kMean(224, 123, 0);
+const QColor kArrivalMean(150, 70, 160);
+const QColor kShareAtFood(165, 165, 165);
+
+constexpr double kShareAxisRight = 64; // room right of the plot for the share's axis
+
+// The chart's words, for translators; without a translation they stay as
+// they are, so vormis-run's pictures never change with the language.
+struct LineChart
+{
+    Q_DECLARE_TR_FUNCTIONS(LineChart)
+};
+
+std::vector<LegendEntry> legendEntries(const ChartData &data);
 
 // The plot's place in the image and the scales of its two axes.
 struct ChartFrame
@@ -31,15 +47,23 @@ struct ChartFrame
 
     double xAt(double generation) const { return plot.left() + generation / xHigh * plot.width(); }
     double yAt(double length) const { return plot.bottom() - (length - yLow) / (yHigh - yLow) * plot.height(); }
+    double shareY(double share) const { return plot.bottom() - share * plot.height(); }
 };
 
-// The lengths' range, with the optimum in it and room round it, under as
-// many rows of legend as it takes.
-ChartFrame chartFrame(const ChartData &data, QSize size, double top)
+bool showsShare(const ChartData &data)
+{
+    return !data.shareAtFood.empty();
+}
+
+// The plot below as many rows of legend as it takes, and the lengths' range,
+// with the optimum and the arrivals' means in it and room round it.
+ChartFrame chartFrame(const ChartData &data, QSize size)
 {
     ChartFrame frame;
     frame.generations = static_cast<int>(data.generationBest.size());
-    frame.plot = QRectF(kPlotLeft, top, size.width() - kPlotLeft - kPlotRight, size.height() - top - kPlotBottom);
+    const double right = showsShare(data) ? kShareAxisRight : kPlotRight;
+    const double top = plotTop(legendEntries(data), size, right);
+    frame.plot = QRectF(kPlotLeft, top, size.width() - kPlotLeft - right, size.height() - top - kPlotBottom);
     int low = data.optimum > 0 ? data.optimum : 0;
     int high = low;
     for (const int value : data.generationBest) {
@@ -51,6 +75,8 @@ ChartFrame chartFrame(const ChartData &data, QSize size, double top)
         low = std::min(low, value);
         high = std::max(high, value);
     }
+    for (const double mean : data.meanLength)
+        high = std::max(high, static_cast<int>(std::ceil(mean)));
     const ValueRange range = paddedRange(low, high, frame.plot.height(), 4, 1);
     frame.yLow = range.low;
     frame.yHigh = range.high;
@@ -75,8 +101,30 @@ void drawAxes(QPainter &painter, const ChartFrame &f, QSize size)
         painter.drawText(QRectF(x - 40, plot.bottom() + 7, 80, 18), Qt::AlignHCenter | Qt::AlignTop, tickText(v));
     }
 
-    drawAxisTitles(painter, plot, size, QStringLiteral("generation"),
-                   QStringLiteral("path length (cells, home and food included)"));
+    drawAxisTitles(painter, plot, size, LineChart::tr("generation"),
+                   LineChart::tr("path length (cells, home and food included)"));
+}
+
+// The share of the ants at the food: ticks by the quarter at the right of the
+// plot, and the axis' title along it.
+void drawShareAxis(QPainter &painter, const ChartFrame &f, QSize size)
+{
+    const QRectF &plot = f.plot;
+    painter.setFont(font(12));
+    painter.setPen(kInk);
+    for (int percent = 0; percent <= 100; percent += 25) {
+        const double y = std::round(f.shareY(percent / 100.0)) + 0.5;
+        painter.drawLine(QPointF(plot.right(), y), QPointF(plot.right() + 5, y));
+        painter.drawText(QRectF(plot.right() + 8, y - 10, kShareAxisRight - 30, 20), Qt::AlignLeft | Qt::AlignVCenter,
+                         LineChart::tr("%1%").arg(percent));
+    }
+    painter.save();
+    painter.setFont(font(13));
+    painter.translate(size.width() - 14, plot.center().y());
+    painter.rotate(90);
+    painter.drawText(QRectF(-plot.height() / 2, -11, plot.height(), 22), Qt::AlignHCenter | Qt::AlignVCenter,
+                     LineChart::tr("ants at the food"));
+    painter.restore();
 }
 
 // Each generation's best: a dot each while a pixel column holds at most one
@@ -155,50 +203,63 @@ void drawBestSoFar(QPainter &painter, const ChartFrame &f, const std::vector<int
     painter.drawPath(steps);
 }
 
-// The mean of the runs' best so far, where every run has one; one point per
-// pixel column is enough.
-void drawMeanBestSoFar(QPainter &painter, const ChartFrame &f, const std::vector<double> &meanBestSoFar)
+// A line through a value per generation (< 0: none), at the height yOf
+// gives; one point per pixel column is enough.
+template <typename Height>
+void drawColumnLine(QPainter &painter, const ChartFrame &f, const std::vector<double> &values, const QPen &pen,
+                    Height yOf)
 {
-    QPainterPath mean;
+    if (values.size() != static_cast<std::size_t>(f.generations))
+        return;
+    QPainterPath line;
     int lastColumn = -1;
     for (int g = 0; g < f.generations; ++g) {
-        const double value = meanBestSoFar[static_cast<std::size_t>(g)];
+        const double value = values[static_cast<std::size_t>(g)];
         if (value < 0)
             continue;
-        const QPointF point(f.xAt(g + 1), f.yAt(value));
+        const QPointF point(f.xAt(g + 1), yOf(value));
         const int columnX = static_cast<int>(point.x());
-        if (mean.elementCount() == 0)
-            mean.moveTo(point);
+        if (line.elementCount() == 0)
+            line.moveTo(point);
         else if (columnX != lastColumn || g == f.generations - 1)
-            mean.lineTo(point);
+            line.lineTo(point);
         lastColumn = columnX;
     }
-    painter.setPen(QPen(kMean, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPath(mean);
+    painter.setPen(pen);
+    painter.drawPath(line);
 }
 
 // Everything inside the frame, clipped to it.
 void drawPlot(QPainter &painter, const ChartFrame &f, const ChartData &data)
 {
+    const auto length = [&f](double value) { return f.yAt(value); };
+    const bool columnPerGeneration = f.plot.width() / f.xHigh >= 1.0;
     painter.save();
     painter.setClipRect(f.plot.adjusted(-4, -4, 4, 4));
     // First, so that the paths that reach it stay in sight over it.
     if (data.optimum > 0)
         drawOptimumLine(painter, f.plot, f.yAt(data.optimum));
-    if (f.plot.width() / f.xHigh >= 1.0)
+    drawColumnLine(painter, f, data.shareAtFood, QPen(kShareAtFood, 1), [&f](double share) { return f.shareY(share); });
+    if (columnPerGeneration)
         drawGenerationDots(painter, f, data.generationBest);
     else
         drawGenerationRanges(painter, f, data.generationBest);
+    // Thinner where generations crowd: a wide pen on a line that zigzags
+    // through every pixel column costs ten times as much to paint.
+    drawColumnLine(painter, f, data.meanLength,
+                   QPen(kArrivalMean, columnPerGeneration ? 1.5 : 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin),
+                   length);
     drawBestSoFar(painter, f, data.bestSoFar);
     // Over the first run's line, so that both show where they meet.
-    if (data.runs > 1 && data.meanBestSoFar.size() == static_cast<std::size_t>(f.generations))
-        drawMeanBestSoFar(painter, f, data.meanBestSoFar);
+    if (data.runs > 1)
+        drawColumnLine(painter, f, data.meanBestSoFar, QPen(kMean, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin),
+                       length);
     painter.restore();
 
     if (!f.any) {
         painter.setPen(kInk);
         painter.setFont(font(16));
-        painter.drawText(f.plot, Qt::AlignCenter, QStringLiteral("no ant reached the food"));
+        painter.drawText(f.plot, Qt::AlignCenter, LineChart::tr("no ant reached the food"));
     }
     drawPlotFrame(painter, f.plot);
 }
@@ -207,14 +268,18 @@ std::vector<LegendEntry> legendEntries(const ChartData &data)
 {
     std::vector<LegendEntry> legend;
     const QString ofRun = data.runs > 1 ? QStringLiteral(" (run %1)").arg(data.firstRun) : QString();
-    legend.push_back({LegendEntry::Dots, kGenerationBest, QStringLiteral("best of the generation") + ofRun});
-    legend.push_back({LegendEntry::Line, kBestSoFar, QStringLiteral("best so far") + ofRun});
+    legend.push_back({LegendEntry::Dots, kGenerationBest, LineChart::tr("best of the generation") + ofRun});
+    if (!data.meanLength.empty())
+        legend.push_back({LegendEntry::Line, kArrivalMean, LineChart::tr("mean of the ants at the food")});
+    legend.push_back({LegendEntry::Line, kBestSoFar, LineChart::tr("best so far") + ofRun});
     if (data.runs > 1)
         legend.push_back({LegendEntry::Line, kMean, QStringLiteral("best so far, mean of %1 runs").arg(data.runs)});
     if (data.optimum > 0)
-        legend.push_back({LegendEntry::Dashed, kOptimum, QStringLiteral("shortest possible (%1)").arg(data.optimum)});
+        legend.push_back({LegendEntry::Dashed, kOptimum, LineChart::tr("shortest possible (%1)").arg(data.optimum)});
     else
-        legend.push_back({LegendEntry::None, kInk, QStringLiteral("no path from home to food")});
+        legend.push_back({LegendEntry::None, kInk, LineChart::tr("no path from home to food")});
+    if (showsShare(data))
+        legend.push_back({LegendEntry::Line, kShareAtFood, LineChart::tr("ants at the food (right)")});
     return legend;
 }
 
@@ -223,12 +288,34 @@ std::vector<LegendEntry> legendEntries(const ChartData &data)
 QImage renderChart(const ChartData &data, QSize size)
 {
     Canvas canvas(size);
-    QPainter &painter = canvas.painter;
-    const std::vector<LegendEntry> legend = legendEntries(data);
-    const ChartFrame frame = chartFrame(data, size, plotTop(legend, size));
-    drawTitles(painter, QStringLiteral("Path length per generation"), data.subtitle, size);
-    drawAxes(painter, frame, size);
-    drawPlot(painter, frame, data);
-    drawLegend(painter, frame.plot, legend);
+    paintChart(canvas.painter, QRect(QPoint(0, 0), size), data);
     return canvas.finish();
+}
+
+void paintChart(QPainter &painter, const QRect &area, const ChartData &data)
+{
+    const QSize size = area.size();
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.fillRect(area, Qt::white);
+    painter.translate(area.topLeft());
+    const ChartFrame frame = chartFrame(data, size);
+    drawTitles(painter, LineChart::tr("Path length per generation"), data.subtitle, size);
+    drawAxes(painter, frame, size);
+    if (showsShare(data))
+        drawShareAxis(painter, frame, size);
+    drawPlot(painter, frame, data);
+    drawLegend(painter, frame.plot, legendEntries(data));
+    painter.restore();
+}
+
+int chartGenerationAt(const ChartData &data, const QRect &area, QPointF point)
+{
+    const ChartFrame frame = chartFrame(data, area.size());
+    const QPointF inside = point - area.topLeft();
+    if (frame.generations == 0 || !frame.plot.adjusted(-4, -4, 4, 4).contains(inside))
+        return 0;
+    const double generation = std::round((inside.x() - frame.plot.left()) / frame.plot.width() * frame.xHigh);
+    return std::clamp(static_cast<int>(generation), 1, frame.generations);
 }

@@ -1,6 +1,7 @@
 #ifndef VORMIS_RUNNER_EXPERIMENT_H
 #define VORMIS_RUNNER_EXPERIMENT_H
 
+#include "generationcsv.h"
 #include "generationtracker.h"
 #include "tally.h"
 #include "world.h"
@@ -14,15 +15,6 @@
 
 class Colony;
 struct RunConfig;
-
-// One line of the CSV: a generation of one run.
-struct GenerationRow
-{
-    int run = 0; // from 1
-    std::uint32_t seed = 0;
-    GenerationResult generation;
-    int best = 0; // shortest path of the run so far; 0: none yet
-};
 
 struct RunResult
 {
@@ -48,12 +40,10 @@ int lateGenerations(int generations);
 RunResult runExperiment(Colony &colony, const World &world, int run, std::uint32_t seed, int generations,
                         const std::function<void(const GenerationRow &)> &onRow = {});
 
-// The CSV: a header line, then one line per row.  Its first eight columns
-// are the row's measurements, then the setting's columns (settingColumns in
-// sweep.h).  Numbers are written digit by digit, so the text never depends on
-// the locale or platform.
+// The CSV: a header line, then one line per row (appendCsvRow in
+// generationcsv.h).  Its first eight columns are the row's measurements,
+// then the setting's columns (settingColumns in sweep.h).
 std::string csvHeader();
-void appendCsvRow(std::string &out, const GenerationRow &row, const std::string &settingColumns);
 
 // What the runs of one setting came to.
 struct AcrossRuns

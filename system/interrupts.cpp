@@ -51,9 +51,15 @@ extern "C" void onInterruption(int signal)
 }
 
 // The crash is raised again under the action it had before ours, which
-// takes it over once this handler returns.
-extern "C" void onCrash(int signal)
+// takes it over once this handler returns.  One sent by another process
+// (si_code <= 0) is passed on to the handling thread like an interruption,
+// which takes it only outside its creating and registering.
+extern "C" void onCrash(int signal, siginfo_t *info, void *)
 {
+    if (info && info->si_code <= 0 && !pthread_equal(pthread_self(), g_handlingThread)) {
+        pthread_kill(g_handlingThread, signal);
+        return;
+    }
     removeTemporaries();
     for (std::size_t i = 0; i < sizeof kCrashes / sizeof kCrashes[0]; ++i)
         if (kCrashes[i] == signal)
@@ -61,11 +67,17 @@ extern "C" void onCrash(int signal)
     ::raise(signal);
 }
 
-sigset_t interruptionSet()
+// The interruptions, and the crash signals too: one that another process
+// sends (kill -SEGV) then waits as an interruption does, so that it cannot
+// come between a temporary's creation and its registration.  A fault of our
+// own while they are held still ends the process at once.
+sigset_t heldSet()
 {
     sigset_t set;
     sigemptyset(&set);
     for (const int signal : kInterruptions)
+        sigaddset(&set, signal);
+    for (const int signal : kCrashes)
         sigaddset(&set, signal);
     return set;
 }
@@ -81,7 +93,9 @@ void installInterruptHandlers()
     action.sa_handler = onInterruption;
     for (const int signal : kInterruptions)
         ::sigaction(signal, &action, nullptr);
-    action.sa_handler = onCrash;
+    action.sa_handler = nullptr;
+    action.sa_sigaction = onCrash;
+    action.sa_flags |= SA_SIGINFO;
     for (std::size_t i = 0; i < sizeof kCrashes / sizeof kCrashes[0]; ++i)
         ::sigaction(kCrashes[i], &action, &g_beforeCrash[i]);
 }
@@ -109,7 +123,7 @@ void unregisterTemporary(int slot)
 
 InterruptsHeld::InterruptsHeld()
 {
-    const sigset_t set = interruptionSet();
+    const sigset_t set = heldSet();
     pthread_sigmask(SIG_BLOCK, &set, &m_previous);
 }
 

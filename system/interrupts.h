@@ -24,8 +24,9 @@ void installInterruptHandlers();
 int registerTemporary(const char *path);
 void unregisterTemporary(int slot);
 
-// Holds SIGINT, SIGTERM and SIGHUP back in this thread while it lives; a held
-// interruption is handled when the holding ends.
+// Holds SIGINT, SIGTERM and SIGHUP (and crash signals sent from outside)
+// back in this thread while it lives; a held signal is handled when the
+// holding ends.
 class InterruptsHeld
 {
 public:

@@ -60,6 +60,7 @@ animation-stop              48    48   grey
 animation-seek-forward      48    48   grey
 config-dialog               128   128  rgba
 dialog-ant                  48    48   rgba
+dialog-rule                 48    48   rgba
 dialog-help                 48    48   rgba
 dialog-defaults             48    48   rgba
 dialog-ok                   64    64   rgba

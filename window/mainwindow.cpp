@@ -8,6 +8,11 @@
 #include "worldpainter.h"
 #include "configdialog.h"
 #include "antconfig.h"
+#include "convergencechart.h"
+#include "convergencedock.h"
+#include "rulepage.h"
+#include "simulationmenu.h"
+#include "viewzoom.h"
 
 #include <QAction>
 #include <QApplication>
@@ -38,10 +43,11 @@ MainWindow::MainWindow()
     colony = std::make_unique<Colony>(worldSize, ants);
 
     createActions();
-    createMenus();
     createCentralWidget();
+    createDock();
+    createMenus();
     readSettings();
-    nextGeneration();
+    startAfresh();
 
     setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
     setWindowTitle(tr("Vormis"));
@@ -61,6 +67,20 @@ void MainWindow::createCentralWidget()
     layOutCentralWidget(statusBox, speedLabel);
     describeControls();
     orderKeyboardFocus();
+    zoom = new ViewZoom(view);
+    simulation = new SimulationMenu(advanceButton, startButton, stopButton, this);
+}
+
+// The convergence chart beside the world, hidden until asked for.
+void MainWindow::createDock()
+{
+    convergence = new ConvergenceDock(this);
+    addDockWidget(Qt::RightDockWidgetArea, convergence);
+    convergence->hide();
+    QAction *showChart = convergence->toggleViewAction();
+    showChart->setText(tr("&Convergence Chart"));
+    showChart->setShortcut(QKeySequence(tr("Ctrl+L")));
+    showChart->setStatusTip(tr("Show the path lengths of the generations as a chart"));
 }
 
 void MainWindow::createWorldView()
@@ -257,6 +277,7 @@ void MainWindow::nextGeneration()
     for (int pass = 0; pass < advanceSpinBox->value(); ++pass) {
         colony->runGeneration();
         const GenerationResult &result = tracker.observe(*colony);
+        convergence->chart()->addGeneration(result, tracker.best());
         generation = result.generation;
         generationLabel->setText(QStringLiteral("%1").arg(generation));
         if (result.improved) {
@@ -299,16 +320,20 @@ void MainWindow::resetColony()
 
 void MainWindow::setDefaults()
 {
-    // The example keeps the window's rule: a rule stays for the window's life.
+    // The example keeps the window's rule and seed until the dialog changes them.
+    simulation->stopRunning();
     World example = World::example();
     example.takeRuleOf(*colony);
     worldFileName.clear();
-    loadWorld(example);
+    exampleShown = true;
+    loadWorld(example, fixedSeed);
 }
 
 void MainWindow::openWorld(const World &world, std::optional<std::uint32_t> seed, const QString &fileName)
 {
+    simulation->stopRunning();
     worldFileName = fileName;
+    exampleShown = false;
     loadWorld(world, seed);
 }
 
@@ -342,6 +367,8 @@ void MainWindow::showTitle()
 // A colony just reset: nothing found yet, one generation run at once.
 void MainWindow::startAfresh()
 {
+    runSeed = colony->randomState();
+    convergence->chart()->restart(World::of(*colony), runSeed);
     tracker.reset();
     generation = 0;
     bestLength = kNoPathYet;
@@ -426,9 +453,12 @@ void MainWindow::animateGeneration()
 
 void MainWindow::config()
 {
+    simulation->stopRunning();
     if (!configDialog) {
         configDialog = new ConfigDialog(this);
         configDialog->setModal(true);
+        rulePage = new RulePage;
+        configDialog->addPage(rulePage, QIcon(QStringLiteral(":/images/dialog-rule.png")), tr("Rule"));
         connect(configDialog, &QDialog::accepted, this, &MainWindow::setValues);
     }
     AntConfig *page = configDialog->parametersPage;
@@ -441,33 +471,34 @@ void MainWindow::config()
     page->antCountSpinBox->setValue(colony->antCount());
     page->betaSpinBox->setValue(colony->beta());
     page->roSpinBox->setValue(colony->ro());
+    rulePage->showChoice(World::of(*colony), fixedSeed, runSeed);
 
     configDialog->show();
     configDialog->raise();
     configDialog->activateWindow();
 }
 
-// The dialog was accepted: the colony starts afresh with the page's values.
-// A coordinate that is empty or no number counts as 0; the colony moves
-// coordinates outside the new world back inside.
+// The dialog was accepted: the colony starts afresh with the pages' values;
+// the colony moves home and food outside the new world back inside.  A world
+// of the same size keeps its walls, but for those on the new home or food;
+// the Example's walls go.
 void MainWindow::setValues()
 {
     removeGarbage();
-    view->setObstaclePath(QPainterPath());
-    worldFileName.clear();
+    const World shown = World::of(*colony);
+    World next = shown;
+    next.obstacles.clear();
+    configDialog->parametersPage->applyTo(next);
+    rulePage->applyTo(next);
+    fixedSeed = rulePage->fixedSeed();
 
-    const AntConfig *page = configDialog->parametersPage;
-    worldSize = page->worldSizeSpinBox->value();
-    ants = page->antCountSpinBox->value();
-    colony->setSize(page->worldSizeSpinBox->value());
-    colony->setAntCount(page->antCountSpinBox->value());
-    colony->setFood(page->foodXEdit->text().toInt(nullptr, 10), page->foodYEdit->text().toInt(nullptr, 10));
-    colony->setHome(page->homeXEdit->text().toInt(nullptr, 10), page->homeYEdit->text().toInt(nullptr, 10));
-    colony->setAlpha(page->alphaSpinBox->value());
-    colony->setBeta(page->betaSpinBox->value());
-    colony->setRo(page->roSpinBox->value());
-    resetColony();
-    showTitle();
+    next.applyTo(*colony);
+    next = World::of(*colony); // home and food where the colony put them
+    if (!exampleShown)
+        next.keepObstaclesOf(shown);
+    worldFileName.clear();
+    exampleShown = false;
+    loadWorld(next, fixedSeed);
 }
 
 void MainWindow::createActions()
@@ -499,6 +530,13 @@ void MainWindow::createMenus()
     fileMenu = menuBar()->addMenu(tr("&File"));
     fileMenu->addSeparator();
     fileMenu->addAction(exitAction);
+
+    viewMenu = menuBar()->addMenu(tr("&View"));
+    viewMenu->addAction(convergence->toggleViewAction());
+    viewMenu->addSeparator();
+    viewMenu->addActions(zoom->actions());
+
+    menuBar()->addMenu(simulation->menu());
 
     optionsMenu = menuBar()->addMenu(tr("&Options"));
     optionsMenu->addAction(configureAction);

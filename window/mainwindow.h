@@ -14,6 +14,10 @@ class AnimationCleanup;
 class AntWorld;
 class Colony;
 class ConfigDialog;
+class ConvergenceDock;
+class RulePage;
+class SimulationMenu;
+class ViewZoom;
 class QAction;
 class QCheckBox;
 class QCloseEvent;
@@ -57,6 +61,7 @@ private slots:
 private:
     void createActions();
     void createMenus();
+    void createDock();
     void createCentralWidget();
     void createWorldView();
     void createControlButtons();
@@ -94,6 +99,7 @@ private:
     QCheckBox *gridCheckBox = nullptr;
 
     QMenu *fileMenu = nullptr;
+    QMenu *viewMenu = nullptr;
     QMenu *optionsMenu = nullptr;
     QMenu *helpMenu = nullptr;
     QAction *exitAction = nullptr;
@@ -102,12 +108,19 @@ private:
     QAction *aboutQtAction = nullptr;
 
     ConfigDialog *configDialog = nullptr;
+    RulePage *rulePage = nullptr; // the dialog's second page
+    ConvergenceDock *convergence = nullptr;
+    ViewZoom *zoom = nullptr;
+    SimulationMenu *simulation = nullptr;
     std::unique_ptr<QGraphicsScene> scene;
     QPainterPath bestPath;
     AntWorld *view = nullptr;
     std::unique_ptr<Colony> colony;
     GenerationTracker tracker; // the shortest paths of the colony's generations
     QString worldFileName;     // the file the world came from, while it is shown
+    bool exampleShown = false; // the dialog clears the Example's walls
+    std::optional<std::uint32_t> fixedSeed; // the seed every start takes, if the user chose one
+    std::uint32_t runSeed = 0;              // the generator's state when the colony last started
     int bestLength = kNoPathYet;
     int generation = 0;
     int ants = 5;

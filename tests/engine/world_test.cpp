@@ -3,6 +3,8 @@
 #include "generationtracker.h"
 #include "world.h"
 
+#include <tuple>
+
 namespace {
 
 // Puts ant i at the food with a path of lengths[i] cells (0: not at the food).
@@ -59,6 +61,33 @@ TEST(World, ExampleAppliedIsTheWindowsOldSequence)
     for (int x = 0; x < 8; ++x)
         for (int y = 0; y < 8; ++y)
             EXPECT_EQ(applied.routingTable()[x][y], byHand.routingTable()[x][y]);
+}
+
+// What the window reads back before it changes a world: everything applyTo
+// set, with home and food where the colony moved them.
+TEST(World, ReadBackFromTheColonyItWasAppliedTo)
+{
+    World world = World::startUp(9);
+    world.ants = 7;
+    world.home = {1, 2};
+    world.food = {12, 3}; // outside: the colony takes the last column
+    world.alpha = 3;
+    world.beta = 4;
+    world.ro = 0.35;
+    world.rule = Rule::AntColonySystem;
+    world.q0 = 0.4;
+    world.xi = 0.2;
+    world.obstacles = {{4, 4}, {0, 8}, {4, 5}};
+    Colony colony;
+    world.applyTo(colony);
+    const World back = World::of(colony);
+    EXPECT_EQ(back.size, 9);
+    EXPECT_EQ(back.ants, 7);
+    EXPECT_EQ(back.home, (Cell{1, 2}));
+    EXPECT_EQ(back.food, (Cell{8, 3}));
+    EXPECT_EQ(std::make_tuple(back.alpha, back.beta, back.ro), std::make_tuple(3, 4, 0.35));
+    EXPECT_EQ(std::make_tuple(back.rule, back.q0, back.xi), std::make_tuple(Rule::AntColonySystem, 0.4, 0.2));
+    EXPECT_EQ(back.obstacles, (std::vector<Cell>{{0, 8}, {4, 4}, {4, 5}}));
 }
 
 TEST(GenerationTracker, ShortestArrivalTiesToTheLowerIndexAndOnlyAShorterOneIsBest)

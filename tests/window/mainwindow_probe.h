@@ -4,7 +4,11 @@
 #include "animationcleanup.h"
 #include "antworld.h"
 #include "colony.h"
+#include "convergencedock.h"
 #include "mainwindow.h"
+#include "rulepage.h"
+#include "simulationmenu.h"
+#include "viewzoom.h"
 
 #include <QCheckBox>
 #include <QGraphicsScene>
@@ -24,6 +28,11 @@ public:
     QGraphicsScene *scene() { return w.scene.get(); }
     AnimationCleanup *cleanupHandler() { return w.cleanupHandler.get(); }
     class ConfigDialog *configDialog() { return w.configDialog; }
+    RulePage *rulePage() { return w.rulePage; }
+    ConvergenceDock *convergence() { return w.convergence; }
+    ViewZoom *zoom() { return w.zoom; }
+    SimulationMenu *simulation() { return w.simulation; }
+    QMenu *viewMenu() { return w.viewMenu; }
 
     QString generationText() const { return w.generationLabel->text(); }
     QString antsText() const { return w.antsLabel->text(); }
