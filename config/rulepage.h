@@ -1,29 +1,23 @@
 #ifndef VORMIS_RULEPAGE_H
 #define VORMIS_RULEPAGE_H
 
-#include "sweep.h"
 #include "world.h"
 
 #include <QWidget>
 
 #include <cstdint>
 #include <optional>
-#include <vector>
 
-class QComboBox;
 class QDoubleSpinBox;
-class QGridLayout;
-class QLabel;
 class QRadioButton;
+class RuleChoice;
 
-// The "Rule" page of the configuration dialog: the rule the ants follow, the
-// rule's own parameters (enabled only for the rules that use them), a few
-// lines on what the rule does and where it comes from, and the seed every
-// start of the colony takes.
+// The "Rule" page of the configuration dialog: the rule the ants follow with
+// its own parameters (a RuleChoice), and the seed every start of the colony
+// takes.
 //
-// Its widgets carry object names for tests: "ruleBox", "newSeedButton",
-// "fixedSeedButton", "seedBox", and each parameter's box its parameter's
-// name ("q0", "xi", "elite", ...).
+// Its widgets carry object names for tests: those of the RuleChoice,
+// "newSeedButton", "fixedSeedButton" and "seedBox".
 class RulePage : public QWidget
 {
     Q_OBJECT
@@ -44,25 +38,10 @@ public slots:
     // start; nothing is applied before Ok.
     void restoreDefaults();
 
-private slots:
-    void showRule();
-
 private:
-    struct ParameterField
-    {
-        Parameter parameter;
-        QLabel *label;
-        QDoubleSpinBox *box;
-    };
+    void addSeedRows();
 
-    void addRuleRows(QGridLayout *rows);
-    void addParameterRows(QGridLayout *rows);
-    void addSeedRows(QGridLayout *rows);
-    Rule chosenRule() const;
-
-    QComboBox *ruleBox = nullptr;
-    QLabel *ruleText = nullptr;
-    std::vector<ParameterField> fields;
+    RuleChoice *ruleChoice = nullptr;
     QRadioButton *newSeedButton = nullptr;
     QRadioButton *fixedSeedButton = nullptr;
     QDoubleSpinBox *seedBox = nullptr;
