@@ -1,10 +1,19 @@
 #include "generationcsv.h"
 
+#include "sweep.h"
 #include "tally.h"
 
 std::string measurementColumns()
 {
     return "run,seed,generation,arrivals,ants_at_food,shortest,best,mean_length";
+}
+
+std::string csvHeader()
+{
+    std::string header = measurementColumns();
+    for (int p = 0; p < kParameterCount; ++p)
+        header += std::string(",") + parameterName(static_cast<Parameter>(p));
+    return header + '\n';
 }
 
 void appendCsvRow(std::string &out, const GenerationRow &row, const std::string &settingColumns)

@@ -23,6 +23,10 @@ struct GenerationRow
 // line end: "run,seed,generation,...,mean_length".
 std::string measurementColumns();
 
+// The header line of the CSV vormis-run writes, line end included: the
+// measurements, then the setting's columns (settingColumns in sweep.h).
+std::string csvHeader();
+
 // The row's measurements, then settingColumns (each after a comma, or
 // empty), then the line end.  shortest, best and mean_length are empty while
 // there is none.

@@ -38,14 +38,6 @@ RunResult runExperiment(Colony &colony, const World &world, int run, std::uint32
             lateArrivals, colony.restarts(), row.generation.arrivals};
 }
 
-std::string csvHeader()
-{
-    std::string header = measurementColumns();
-    for (int p = 0; p < kParameterCount; ++p)
-        header += std::string(",") + parameterName(static_cast<Parameter>(p));
-    return header + '\n';
-}
-
 QString AcrossRuns::intervalLow() const
 {
     if (best.count < 2)

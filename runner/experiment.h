@@ -40,11 +40,6 @@ int lateGenerations(int generations);
 RunResult runExperiment(Colony &colony, const World &world, int run, std::uint32_t seed, int generations,
                         const std::function<void(const GenerationRow &)> &onRow = {});
 
-// The CSV: a header line, then one line per row (appendCsvRow in
-// generationcsv.h).  Its first eight columns are the row's measurements,
-// then the setting's columns (settingColumns in sweep.h).
-std::string csvHeader();
-
 // What the runs of one setting came to.
 struct AcrossRuns
 {
