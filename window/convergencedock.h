@@ -3,6 +3,7 @@
 
 #include <QDockWidget>
 
+class ChartFiles;
 class ConvergenceChart;
 class QLabel;
 
@@ -23,16 +24,10 @@ public:
     bool saveImage(const QString &fileName, QString &error) const;
     bool saveCsv(const QString &fileName, QString &error) const;
 
-private slots:
-    void askToSaveImage();
-    void askToSaveCsv();
-
 private:
-    QString askForFile(const QString &title, const QString &name, const QString &filter);
-
     ConvergenceChart *m_chart;
     QLabel *m_readout;
-    QString m_folder; // where the last file was saved
+    ChartFiles *m_files;
 };
 
 #endif
