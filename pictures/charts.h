@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <vector>
 
 // The path lengths over the generations of an experiment.
@@ -35,6 +36,26 @@ void paintChart(QPainter &painter, const QRect &area, const ChartData &data);
 // The generation (from 1) nearest to the point over the plot of the chart
 // painted into area; 0 off the plot or without generations.
 int chartGenerationAt(const ChartData &data, const QRect &area, QPointF point);
+
+// Two colonies on the same world from the same seed, generation by
+// generation: each one's best so far and the mean path of its ants at the
+// food, in a colour of its own, over the shortest possible path.
+struct ComparisonChartData
+{
+    struct Colony
+    {
+        QString name;                 // in the legend: the rule
+        std::vector<int> bestSoFar;   // one per generation; 0: none yet
+        std::vector<double> meanLength; // < 0: no ant at the food
+    };
+    QString subtitle;
+    std::array<Colony, 2> colonies; // as many generations each
+    int optimum = 0; // 0: the food cannot be reached
+};
+
+// The chart painted into area, white underneath; the painter is left as it
+// was found.
+void paintComparisonChart(QPainter &painter, const QRect &area, const ComparisonChartData &data);
 
 // The effect of the swept parameters: a measure of each setting (the mean
 // best length, say) with its 95% interval, over the values of one swept

@@ -1,8 +1,7 @@
 #include "charts.h"
 
-#include "chartparts.h"
+#include "generationplot.h"
 
-#include <QCoreApplication>
 #include <QPainterPath>
 
 #include <algorithm>
@@ -27,82 +26,36 @@ const QColor kShareAtFood(165, 165, 165);
 
 constexpr double kShareAxisRight = 64; // room right of the plot for the share's axis
 
-// The chart's words, for translators; without a translation they stay as
-// they are, so vormis-run's pictures never change with the language.
-struct LineChart
-{
-    Q_DECLARE_TR_FUNCTIONS(LineChart)
-};
-
 std::vector<LegendEntry> legendEntries(const ChartData &data);
-
-// The plot's place in the image and the scales of its two axes.
-struct ChartFrame
-{
-    QRectF plot;
-    int generations = 0;
-    bool any = false; // some generation has a path
-    double yLow = 0, yHigh = 1, yStep = 1;
-    double xHigh = 1, xStep = 1;
-
-    double xAt(double generation) const { return plot.left() + generation / xHigh * plot.width(); }
-    double yAt(double length) const { return plot.bottom() - (length - yLow) / (yHigh - yLow) * plot.height(); }
-    double shareY(double share) const { return plot.bottom() - share * plot.height(); }
-};
 
 bool showsShare(const ChartData &data)
 {
     return !data.shareAtFood.empty();
 }
 
-// The plot below as many rows of legend as it takes, and the lengths' range,
-// with the optimum and the arrivals' means in it and room round it.
+// The plot below the legend; the lengths' range holds the optimum and the
+// arrivals' means.
 ChartFrame chartFrame(const ChartData &data, QSize size)
 {
-    ChartFrame frame;
-    frame.generations = static_cast<int>(data.generationBest.size());
-    const double right = showsShare(data) ? kShareAxisRight : kPlotRight;
-    const double top = plotTop(legendEntries(data), size, right);
-    frame.plot = QRectF(kPlotLeft, top, size.width() - kPlotLeft - right, size.height() - top - kPlotBottom);
+    const int generations = static_cast<int>(data.generationBest.size());
+    bool any = false;
     int low = data.optimum > 0 ? data.optimum : 0;
     int high = low;
     for (const int value : data.generationBest) {
         if (value <= 0)
             continue;
-        if (!frame.any && data.optimum <= 0)
+        if (!any && data.optimum <= 0)
             low = high = value;
-        frame.any = true;
+        any = true;
         low = std::min(low, value);
         high = std::max(high, value);
     }
     for (const double mean : data.meanLength)
         high = std::max(high, static_cast<int>(std::ceil(mean)));
-    const ValueRange range = paddedRange(low, high, frame.plot.height(), 4, 1);
-    frame.yLow = range.low;
-    frame.yHigh = range.high;
-    frame.yStep = range.step;
-    frame.xStep = std::max(1.0, niceStep(std::max(frame.generations, 1), 8));
-    frame.xHigh = std::max(1, frame.generations);
+    const double right = showsShare(data) ? kShareAxisRight : kPlotRight;
+    ChartFrame frame = generationFrame(legendEntries(data), size, right, generations, low, high);
+    frame.any = any;
     return frame;
-}
-
-// Grid lines, ticks with their numbers, and the axis titles.
-void drawAxes(QPainter &painter, const ChartFrame &f, QSize size)
-{
-    const QRectF &plot = f.plot;
-    painter.setFont(font(12));
-    drawLengthLines(painter, f, [](double v) { return tickText(v); });
-    for (double v = 0; v <= f.xHigh + f.xStep / 1000; v += f.xStep) {
-        const double x = std::round(f.xAt(v)) + 0.5;
-        painter.setPen(QPen(kGridLine, 1));
-        painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
-        painter.setPen(kInk);
-        painter.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + 5));
-        painter.drawText(QRectF(x - 40, plot.bottom() + 7, 80, 18), Qt::AlignHCenter | Qt::AlignTop, tickText(v));
-    }
-
-    drawAxisTitles(painter, plot, size, LineChart::tr("generation"),
-                   LineChart::tr("path length (cells, home and food included)"));
 }
 
 // The share of the ants at the food: ticks by the quarter at the right of the
@@ -177,58 +130,6 @@ void drawGenerationRanges(QPainter &painter, const ChartFrame &f, const std::vec
     }
 }
 
-// The first run's best so far, a step at each improvement, on whole pixels
-// so that its flat stretches stay crisp.
-void drawBestSoFar(QPainter &painter, const ChartFrame &f, const std::vector<int> &bestSoFar)
-{
-    const auto snapped = [](double x, double y) { return QPointF(std::round(x), std::round(y)); };
-    QPainterPath steps;
-    int current = 0;
-    for (int g = 0; g < f.generations; ++g) {
-        const int value = bestSoFar[static_cast<std::size_t>(g)];
-        if (value <= 0)
-            continue;
-        if (current == 0) {
-            steps.moveTo(snapped(f.xAt(g + 1), f.yAt(value)));
-        } else if (value != current) {
-            steps.lineTo(snapped(f.xAt(g + 1), f.yAt(current)));
-            steps.lineTo(snapped(f.xAt(g + 1), f.yAt(value)));
-        }
-        current = value;
-    }
-    if (current > 0)
-        steps.lineTo(snapped(f.xAt(f.generations), f.yAt(current)));
-    painter.setPen(QPen(kBestSoFar, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(steps);
-}
-
-// A line through a value per generation (< 0: none), at the height yOf
-// gives; one point per pixel column is enough.
-template <typename Height>
-void drawColumnLine(QPainter &painter, const ChartFrame &f, const std::vector<double> &values, const QPen &pen,
-                    Height yOf)
-{
-    if (values.size() != static_cast<std::size_t>(f.generations))
-        return;
-    QPainterPath line;
-    int lastColumn = -1;
-    for (int g = 0; g < f.generations; ++g) {
-        const double value = values[static_cast<std::size_t>(g)];
-        if (value < 0)
-            continue;
-        const QPointF point(f.xAt(g + 1), yOf(value));
-        const int columnX = static_cast<int>(point.x());
-        if (line.elementCount() == 0)
-            line.moveTo(point);
-        else if (columnX != lastColumn || g == f.generations - 1)
-            line.lineTo(point);
-        lastColumn = columnX;
-    }
-    painter.setPen(pen);
-    painter.drawPath(line);
-}
-
 // Everything inside the frame, clipped to it.
 void drawPlot(QPainter &painter, const ChartFrame &f, const ChartData &data)
 {
@@ -249,18 +150,15 @@ void drawPlot(QPainter &painter, const ChartFrame &f, const ChartData &data)
     drawColumnLine(painter, f, data.meanLength,
                    QPen(kArrivalMean, columnPerGeneration ? 1.5 : 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin),
                    length);
-    drawBestSoFar(painter, f, data.bestSoFar);
+    drawBestSoFar(painter, f, data.bestSoFar, kBestSoFar);
     // Over the first run's line, so that both show where they meet.
     if (data.runs > 1)
         drawColumnLine(painter, f, data.meanBestSoFar, QPen(kMean, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin),
                        length);
     painter.restore();
 
-    if (!f.any) {
-        painter.setPen(kInk);
-        painter.setFont(font(16));
-        painter.drawText(f.plot, Qt::AlignCenter, LineChart::tr("no ant reached the food"));
-    }
+    if (!f.any)
+        drawNoArrivalNote(painter, f.plot);
     drawPlotFrame(painter, f.plot);
 }
 
@@ -302,7 +200,7 @@ void paintChart(QPainter &painter, const QRect &area, const ChartData &data)
     painter.translate(area.topLeft());
     const ChartFrame frame = chartFrame(data, size);
     drawTitles(painter, LineChart::tr("Path length per generation"), data.subtitle, size);
-    drawAxes(painter, frame, size);
+    drawGenerationAxes(painter, frame, size);
     if (showsShare(data))
         drawShareAxis(painter, frame, size);
     drawPlot(painter, frame, data);
@@ -319,3 +217,73 @@ int chartGenerationAt(const ChartData &data, const QRect &area, QPointF point)
     const double generation = std::round((inside.x() - frame.plot.left()) / frame.plot.width() * frame.xHigh);
     return std::clamp(static_cast<int>(generation), 1, frame.generations);
 }
+
+namespace chart {
+
+ChartFrame generationFrame(const std::vector<LegendEntry> &legend, QSize size, double right, int generations,
+                           int low, int high)
+{
+    ChartFrame frame;
+    frame.generations = generations;
+    const double top = plotTop(legend, size, right);
+    frame.plot = QRectF(kPlotLeft, top, size.width() - kPlotLeft - right, size.height() - top - kPlotBottom);
+    const ValueRange range = paddedRange(low, high, frame.plot.height(), 4, 1);
+    frame.yLow = range.low;
+    frame.yHigh = range.high;
+    frame.yStep = range.step;
+    frame.xStep = std::max(1.0, niceStep(std::max(generations, 1), 8));
+    frame.xHigh = std::max(1, generations);
+    return frame;
+}
+
+void drawGenerationAxes(QPainter &painter, const ChartFrame &f, QSize size)
+{
+    const QRectF &plot = f.plot;
+    painter.setFont(font(12));
+    drawLengthLines(painter, f, [](double v) { return tickText(v); });
+    for (double v = 0; v <= f.xHigh + f.xStep / 1000; v += f.xStep) {
+        const double x = std::round(f.xAt(v)) + 0.5;
+        painter.setPen(QPen(kGridLine, 1));
+        painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+        painter.setPen(kInk);
+        painter.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + 5));
+        painter.drawText(QRectF(x - 40, plot.bottom() + 7, 80, 18), Qt::AlignHCenter | Qt::AlignTop, tickText(v));
+    }
+
+    drawAxisTitles(painter, plot, size, LineChart::tr("generation"),
+                   LineChart::tr("path length (cells, home and food included)"));
+}
+
+// On whole pixels, so that the flat stretches stay crisp.
+void drawBestSoFar(QPainter &painter, const ChartFrame &f, const std::vector<int> &bestSoFar, const QColor &colour)
+{
+    const auto snapped = [](double x, double y) { return QPointF(std::round(x), std::round(y)); };
+    QPainterPath steps;
+    int current = 0;
+    for (int g = 0; g < f.generations; ++g) {
+        const int value = bestSoFar[static_cast<std::size_t>(g)];
+        if (value <= 0)
+            continue;
+        if (current == 0) {
+            steps.moveTo(snapped(f.xAt(g + 1), f.yAt(value)));
+        } else if (value != current) {
+            steps.lineTo(snapped(f.xAt(g + 1), f.yAt(current)));
+            steps.lineTo(snapped(f.xAt(g + 1), f.yAt(value)));
+        }
+        current = value;
+    }
+    if (current > 0)
+        steps.lineTo(snapped(f.xAt(f.generations), f.yAt(current)));
+    painter.setPen(QPen(colour, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(steps);
+}
+
+void drawNoArrivalNote(QPainter &painter, const QRectF &plot)
+{
+    painter.setPen(kInk);
+    painter.setFont(font(16));
+    painter.drawText(plot, Qt::AlignCenter, LineChart::tr("no ant reached the food"));
+}
+
+} // namespace chart
