@@ -27,9 +27,7 @@ QSize ConvergenceChart::minimumSizeHint() const
     return QSize(440, 360);
 }
 
-// The subtitle: "Ant Colony System, q0 0.9, xi 0.1, alpha 2, beta 1, ro 0.1;
-// 10x10, 5 ants; seed 7".
-void ConvergenceChart::restart(const World &world, std::uint32_t seed)
+QString ConvergenceChart::settingsText(const World &world)
 {
     const ParameterValues values = worldParameters(world);
     const auto value = [&values](Parameter p) { return values[static_cast<std::size_t>(p)].constFirst(); };
@@ -39,15 +37,15 @@ void ConvergenceChart::restart(const World &world, std::uint32_t seed)
         if (ruleTakes(QLatin1String(ruleName(world.rule)), parameter))
             rule = tr("%1, %2 %3").arg(rule, QLatin1String(parameterName(parameter)), value(parameter));
     }
+    return tr("%1, alpha %2, beta %3, ro %4").arg(rule).arg(world.alpha).arg(world.beta).arg(value(Parameter::Ro));
+}
+
+// The subtitle: "Ant Colony System, q0 0.9, xi 0.1, alpha 2, beta 1, ro 0.1;
+// 10x10, 5 ants; seed 7".
+void ConvergenceChart::restart(const World &world, std::uint32_t seed)
+{
     m_data = ChartData();
-    m_subtitle = tr("%1, alpha %2, beta %3, ro %4; %5x%5, %6 ants; seed %7")
-                     .arg(rule)
-                     .arg(world.alpha)
-                     .arg(world.beta)
-                     .arg(value(Parameter::Ro))
-                     .arg(world.size)
-                     .arg(world.ants)
-                     .arg(seed);
+    m_subtitle = tr("%1; %2x%2, %3 ants; seed %4").arg(settingsText(world)).arg(world.size).arg(world.ants).arg(seed);
     fitSubtitle();
     m_data.optimum = shortestPathCells(world);
     m_rows.clear();

@@ -30,6 +30,10 @@ public:
     // After each generation, with the best length so far (0: none yet).
     void addGeneration(const GenerationResult &result, int best);
 
+    // The rule with its own parameters, alpha, beta and ro: "Ant Colony
+    // System, q0 0.9, xi 0.1, alpha 2, beta 1, ro 0.1".
+    static QString settingsText(const World &world);
+
     const ChartData &data() const { return m_data; }
     const std::vector<GenerationRow> &rows() const { return m_rows; }
     // The chart as it is shown, at its size.

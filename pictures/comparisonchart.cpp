@@ -28,7 +28,7 @@ std::vector<LegendEntry> legendEntries(const ComparisonChartData &data)
         const QString &name = data.colonies[i].name;
         legend.push_back({LegendEntry::Line, kColours[i].bestSoFar, LineChart::tr("%1: best so far").arg(name)});
         legend.push_back(
-            {LegendEntry::Line, kColours[i].mean, LineChart::tr("%1: mean of the ants at the food").arg(name)});
+            {LegendEntry::Line, kColours[i].mean, LineChart::tr("%1: mean at the food").arg(name)});
     }
     if (data.optimum > 0)
         legend.push_back({LegendEntry::Dashed, kOptimum, LineChart::tr("shortest possible (%1)").arg(data.optimum)});

@@ -4,8 +4,8 @@
     tools/check-function-size.py [--limit 60] [FOLDER...]
 
 The folders default to every folder of the program's own code: engine, app,
-window, display, config, options, runner, pictures, stats, system and
-shards.  A folder named on the command line must exist.
+window, display, config, compare, options, runner, pictures, stats, system
+and shards.  A folder named on the command line must exist.
 
 A function's length is counted from the first line of its signature to its
 closing brace.  The check fails when one is longer than the limit.  It reads
@@ -23,8 +23,8 @@ import sys
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 LITERALS = re.compile(r'^[ \t]*#[^\n]*|//[^\n]*|/\*.*?\*/|"(?:\\.|[^"\\\n])*"|\'(?:\\.|[^\'\\\n])*\'',
                       re.S | re.M)
-PRODUCT_FOLDERS = ["engine", "app", "window", "display", "config", "options", "runner", "pictures", "stats",
-                   "system", "shards"]
+PRODUCT_FOLDERS = ["engine", "app", "window", "display", "config", "compare", "options", "runner", "pictures",
+                   "stats", "system", "shards"]
 NOT_FUNCTIONS = re.compile(r'\b(if|for|while|switch|catch|return)\s*\(')
 SIGNATURE_END = re.compile(r'\)\s*(const\b|noexcept\b|override\b|final\b|\s)*$'
                            r'|\)\s*:\s*[\w:]+\s*[({].*[)}]\s*$', re.S)

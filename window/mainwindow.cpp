@@ -4,6 +4,7 @@
 #include "ant.h"
 #include "antworld.h"
 #include "colony.h"
+#include "comparewindow.h"
 #include "world.h"
 #include "worldpainter.h"
 #include "configdialog.h"
@@ -520,6 +521,11 @@ void MainWindow::createActions()
     aboutAction->setStatusTip(tr("Show the Application's About box"));
     connect(aboutAction, &QAction::triggered, this, &MainWindow::about);
 
+    compareAction = new QAction(tr("Compare &Rules\u2026"), this);
+    compareAction->setShortcut(QKeySequence(tr("Ctrl+K")));
+    compareAction->setStatusTip(tr("Compare two rules side by side on this world, from the same seed"));
+    connect(compareAction, &QAction::triggered, this, &MainWindow::compareRules);
+
     aboutQtAction = new QAction(tr("About &Qt"), this);
     aboutQtAction->setStatusTip(tr("Show the Qt library's About box"));
     connect(aboutQtAction, &QAction::triggered, qApp, &QApplication::aboutQt);
@@ -535,6 +541,8 @@ void MainWindow::createMenus()
     viewMenu->addAction(convergence->toggleViewAction());
     viewMenu->addSeparator();
     viewMenu->addActions(zoom->actions());
+    viewMenu->addSeparator();
+    viewMenu->addAction(compareAction);
 
     menuBar()->addMenu(simulation->menu());
 
@@ -544,6 +552,17 @@ void MainWindow::createMenus()
     helpMenu = menuBar()->addMenu(tr("&Help"));
     helpMenu->addAction(aboutAction);
     helpMenu->addAction(aboutQtAction);
+}
+
+// A window of its own on this world and the seed this colony started from;
+// it keeps them until it is closed.  This window stays as it is.
+void MainWindow::compareRules()
+{
+    if (!compareWindow)
+        compareWindow = new CompareWindow(World::of(*colony), runSeed, this);
+    compareWindow->show();
+    compareWindow->raise();
+    compareWindow->activateWindow();
 }
 
 void MainWindow::about()

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QPainterPath>
+#include <QPointer>
 
 #include <cstdint>
 #include <memory>
@@ -13,6 +14,7 @@
 class AnimationCleanup;
 class AntWorld;
 class Colony;
+class CompareWindow;
 class ConfigDialog;
 class ConvergenceDock;
 class RulePage;
@@ -57,6 +59,7 @@ private slots:
     void setValues();
     void setDefaults();
     void about();
+    void compareRules();
 
 private:
     void createActions();
@@ -106,6 +109,8 @@ private:
     QAction *configureAction = nullptr;
     QAction *aboutAction = nullptr;
     QAction *aboutQtAction = nullptr;
+    QAction *compareAction = nullptr;
+    QPointer<CompareWindow> compareWindow; // while it is open
 
     ConfigDialog *configDialog = nullptr;
     RulePage *rulePage = nullptr; // the dialog's second page
