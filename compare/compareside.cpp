@@ -16,6 +16,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -55,13 +56,14 @@ QLayout *CompareSide::createFactorRow()
     m_ro->setSingleStep(0.05);
 
     auto *row = new QHBoxLayout;
-    const std::pair<QString, QAbstractSpinBox *> fields[] = {
-        {tr("alpha:"), m_alpha}, {tr("beta:"), m_beta}, {tr("ro:"), m_ro}};
-    for (const auto &[text, box] : fields) {
+    const std::tuple<QString, QAbstractSpinBox *, const char *> fields[] = {
+        {tr("alpha:"), m_alpha, "alpha"}, {tr("beta:"), m_beta, "beta"}, {tr("ro:"), m_ro, "ro"}};
+    for (const auto &[text, box, name] : fields) {
         auto *label = new QLabel(text);
         label->setBuddy(box);
+        box->setObjectName(QLatin1String(name));
         box->setAlignment(Qt::AlignRight);
-        box->setAccessibleName(label->text().chopped(1));
+        box->setAccessibleName(label->text().chopped(1).trimmed());
         row->addWidget(label);
         row->addWidget(box, 1);
     }

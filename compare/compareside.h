@@ -23,7 +23,8 @@ class ViewZoom;
 // One side of the comparison of two rules: the rule with its parameters,
 // alpha, beta and ro above a view of the world that fits the room it gets,
 // and the colony the view shows, with the rows of its generations as
-// vormis-run writes them for the run numbered `run`.
+// vormis-run writes them for the run numbered `run`.  The boxes carry object
+// names for tests: the RuleChoice's, and "alpha", "beta" and "ro".
 class CompareSide : public QWidget
 {
     Q_OBJECT
