@@ -188,8 +188,8 @@ void CompareWindow::showGeneration()
     ComparisonChartData data;
     data.colonies = {m_left->series(), m_right->series()};
     if (data.colonies[0].name == data.colonies[1].name) {
-        data.colonies[0].name = tr("%1 (left)").arg(data.colonies[0].name);
-        data.colonies[1].name = tr("%1 (right)").arg(data.colonies[1].name);
+        data.colonies[0].name = tr("%1, left").arg(data.colonies[0].name);
+        data.colonies[1].name = tr("%1, right").arg(data.colonies[1].name);
     }
     const World &world = m_left->world();
     data.subtitle = tr("%1 against %2; %3x%3, %4 ants; seed %5")
