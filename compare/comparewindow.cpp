@@ -93,10 +93,12 @@ QLayout *CompareWindow::createControls()
     m_advanceBox->setAlignment(Qt::AlignRight);
     m_advanceBox->setAccessibleName(tr("Generations per advance"));
     column->addWidget(m_advanceBox);
-    m_runButton = addButton(column, tr("Ru&n"), "runButton", tr("Advances both sides every 250 ms until pressed again"));
+    m_runButton =
+        addButton(column, tr("Ru&n"), "runButton", tr("Advances both sides every 250 ms until pressed again"));
     m_runButton->setCheckable(true);
     m_runButton->setShortcut(QKeySequence(tr("Ctrl+R")));
-    QPushButton *reset = addButton(column, tr("Re&set"), "resetButton", tr("Starts both colonies afresh from the seed"));
+    QPushButton *reset =
+        addButton(column, tr("Re&set"), "resetButton", tr("Starts both colonies afresh from the seed"));
     QPushButton *swap = addButton(column, tr("S&wap"), "swapButton", tr("Exchanges the two sides, rules and colonies"));
 
     auto *seedLabel = new QLabel(tr("See&d:"));
@@ -115,7 +117,7 @@ QLayout *CompareWindow::createControls()
     column->addWidget(m_generationLabel);
     column->addStretch(1);
     for (QAction *action : {m_files->saveImageAction(), m_files->saveCsvAction()})
-        connect(addButton(column, action->text(), "", action->text()), &QPushButton::clicked, action, &QAction::trigger);
+        connect(addButton(column, action->text(), "", QString()), &QPushButton::clicked, action, &QAction::trigger);
 
     connect(advance, &QPushButton::clicked, this, &CompareWindow::advance);
     connect(m_runButton, &QPushButton::toggled, this, [this](bool on) { on ? m_runTimer.start() : m_runTimer.stop(); });

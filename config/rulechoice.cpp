@@ -25,23 +25,23 @@ struct ParameterSpec
 const ParameterSpec kParameters[] = {
     {Parameter::Q0, QT_TRANSLATE_NOOP("RuleChoice", "&q0: "),
      QT_TRANSLATE_NOOP("RuleChoice", "Ant Colony System: how often an ant takes the best-looking neighbour outright, "
-                                   "0 to 1"),
+                                     "0 to 1"),
      kLowestRate, kHighestRate, 2, 0.05},
     {Parameter::Xi, QT_TRANSLATE_NOOP("RuleChoice", "x&i: "),
-     QT_TRANSLATE_NOOP("RuleChoice", "Ant Colony System: how far a cell's pheromone goes back to its start value when an "
-                                   "ant enters it, 0 to 1"),
+     QT_TRANSLATE_NOOP("RuleChoice", "Ant Colony System: how far a cell's pheromone goes back to its start value when "
+                                     "an ant enters it, 0 to 1"),
      kLowestRate, kHighestRate, 2, 0.05},
     {Parameter::Elite, QT_TRANSLATE_NOOP("RuleChoice", "&elite: "),
      QT_TRANSLATE_NOOP("RuleChoice", "Elitist Ant System: how many ants' pheromone the best path so far gains in every "
-                                   "generation, 0 to 1000"),
+                                     "generation, 0 to 1000"),
      kMinElite, kMaxElite, 0, 1},
     {Parameter::Rank, QT_TRANSLATE_NOOP("RuleChoice", "ran&k: "),
      QT_TRANSLATE_NOOP("RuleChoice", "Rank-based Ant System's w: the w - 1 best ants of a generation add pheromone, "
-                                   "1 to 1000"),
+                                     "1 to 1000"),
      kMinRank, kMaxRank, 0, 1},
     {Parameter::Restart, QT_TRANSLATE_NOOP("RuleChoice", "restar&t: "),
-     QT_TRANSLATE_NOOP("RuleChoice", "MAX-MIN Ant System: generations without a shorter path before the pheromone starts "
-                                   "afresh; 0 never, up to 1000000"),
+     QT_TRANSLATE_NOOP("RuleChoice", "MAX-MIN Ant System: generations without a shorter path before the pheromone "
+                                     "starts afresh; 0 never, up to 1000000"),
      kMinRestart, kMaxRestart, 0, 10},
 };
 
@@ -58,40 +58,40 @@ struct RuleText
 const RuleText kRuleTexts[] = {
     {"vormis", QT_TRANSLATE_NOOP("RuleChoice", "Vormis (the window's own)"),
      QT_TRANSLATE_NOOP("RuleChoice", "Routing weights that only grow: an ant at the food adds alpha \u00d7 pheromone + "
-                                   "beta \u00d7 heuristic to each cell of its path. Only the pheromone evaporates; "
-                                   "the colony does not settle."),
+                                     "beta \u00d7 heuristic to each cell of its path. Only the pheromone evaporates; "
+                                     "the colony does not settle."),
      QT_TRANSLATE_NOOP("RuleChoice", "Vormis's own rule, from no paper.")},
     {"as", QT_TRANSLATE_NOOP("RuleChoice", "Ant System"),
      QT_TRANSLATE_NOOP("RuleChoice", "Choice in proportion to pheromone^alpha \u00d7 heuristic^beta. Each generation "
-                                   "all pheromone loses the share ro, and each ant at the food adds 1/L to its path "
-                                   "of L cells."),
+                                     "all pheromone loses the share ro, and each ant at the food adds 1/L to its path "
+                                     "of L cells."),
      QT_TRANSLATE_NOOP("RuleChoice", "Dorigo, Maniezzo, Colorni, IEEE Trans. SMC-B 26(1):29\u201341, 1996.")},
     {"acs", QT_TRANSLATE_NOOP("RuleChoice", "Ant Colony System"),
-     QT_TRANSLATE_NOOP("RuleChoice", "With probability q0 the best-looking cell outright, else as Ant System. Entering a "
-                                   "cell takes its pheromone back towards the start by xi; only the best path so far "
-                                   "gains."),
+     QT_TRANSLATE_NOOP("RuleChoice", "With probability q0 the best-looking cell outright, else as Ant System. Entering "
+                                     "a cell takes its pheromone back towards the start by xi; only the best path so "
+                                     "far gains."),
      QT_TRANSLATE_NOOP("RuleChoice", "Dorigo, Gambardella, IEEE Trans. Evol. Comp. 1(1):53\u201366, 1997.")},
     {"mmas", QT_TRANSLATE_NOOP("RuleChoice", "MAX-MIN Ant System"),
      QT_TRANSLATE_NOOP("RuleChoice", "As Ant System, but only the generation's best ant adds pheromone, which stays "
-                                   "between two bounds; after restart generations without a shorter path it starts "
-                                   "afresh."),
+                                     "between two bounds; after restart generations without a shorter path it starts "
+                                     "afresh."),
      QT_TRANSLATE_NOOP("RuleChoice", "St\u00fctzle, Hoos, Future Generation Computer Systems 16(8):889\u2013914, "
-                                   "2000.")},
+                                     "2000.")},
     {"eas", QT_TRANSLATE_NOOP("RuleChoice", "Elitist Ant System"),
      QT_TRANSLATE_NOOP("RuleChoice", "Ant System in which the best path so far gains as much pheromone more in every "
-                                   "generation as elite more ants would give it."),
+                                     "generation as elite more ants would give it."),
      QT_TRANSLATE_NOOP("RuleChoice", "The elitist strategy of Dorigo, Maniezzo, Colorni, IEEE Trans. SMC-B "
-                                   "26(1):29\u201341, 1996.")},
+                                     "26(1):29\u201341, 1996.")},
     {"ras", QT_TRANSLATE_NOOP("RuleChoice", "Rank-based Ant System"),
-     QT_TRANSLATE_NOOP("RuleChoice", "Only the rank - 1 best ants of the generation add pheromone, the better ranked the "
-                                   "more, and the best path so far as much as rank ants."),
+     QT_TRANSLATE_NOOP("RuleChoice", "Only the rank - 1 best ants of the generation add pheromone, the better ranked "
+                                     "the more, and the best path so far as much as rank ants."),
      QT_TRANSLATE_NOOP("RuleChoice", "Bullnheimer, Hartl, Strauss, Central European J. of Operations Research "
-                                   "7(1):25\u201338, 1999.")},
+                                     "7(1):25\u201338, 1999.")},
     {"bwas", QT_TRANSLATE_NOOP("RuleChoice", "Best-Worst Ant System"),
      QT_TRANSLATE_NOOP("RuleChoice", "The best path so far gains pheromone, the generation's longest path loses more, "
-                                   "the pheromone mutates, and the colony starts afresh once it has converged."),
+                                     "the pheromone mutates, and the colony starts afresh once it has converged."),
      QT_TRANSLATE_NOOP("RuleChoice", "Cord\u00f3n, Fern\u00e1ndez de Viana, Herrera, Proceedings of ANTS 2000, "
-                                   "Brussels, 2000.")},
+                                     "Brussels, 2000.")},
 };
 
 const RuleText *textOf(Rule rule)
@@ -239,8 +239,9 @@ void RuleChoice::showRule()
 {
     const Rule rule = chosenRule();
     const RuleText *text = textOf(rule);
-    const QString lines = text ? tr("%1<br><i>%2</i>").arg(tr(text->what).toHtmlEscaped(), tr(text->source).toHtmlEscaped())
-                               : QString();
+    const QString lines =
+        text ? tr("%1<br><i>%2</i>").arg(tr(text->what).toHtmlEscaped(), tr(text->source).toHtmlEscaped())
+             : QString();
     m_ruleText->setText(lines);
     if (m_ruleText->isHidden())
         m_ruleBox->setToolTip(lines);
