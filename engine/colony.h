@@ -175,6 +175,9 @@ private:
     {
         return x >= 0 && y >= 0 && x < m_gridSide && y < m_gridSide;
     }
+    // The food's flag index; -1 while it lies outside the grid the ants walk
+    // (a new size waits for the reset, a new food cell does not).
+    int foodIndex() const { return insideGrid(m_foodX, m_foodY) ? flagIndex(m_foodX, m_foodY) : -1; }
 
     struct Candidates
     {

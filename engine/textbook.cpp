@@ -70,7 +70,7 @@ public:
 
     explicit Wheel(Colony &colony)
         : m_c(colony), m_flags(colony.m_cellFlags.data()), m_weights(colony.m_textbook->weights.data()),
-          m_food(colony.flagIndex(colony.m_foodX, colony.m_foodY)),
+          m_food(colony.foodIndex()),
           m_local(colony.m_tablesRule == Rule::AntColonySystem)
     {
         std::copy(colony.m_neighbourOffset, colony.m_neighbourOffset + 8, m_offsets);
