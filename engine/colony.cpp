@@ -225,6 +225,27 @@ int Colony::nextRandom()
     return static_cast<int>((m_randomState / 65536u) % 32768u);
 }
 
+// Moves the generator on by `count` draws, as that many nextRandom() calls
+// would; an installed source is called as often.  The built-in one applies
+// x -> a x + c `count` times in a few steps: (a, c) composed with itself is
+// (a a, (a + 1) c).
+void Colony::skipDraws(int count)
+{
+    if (m_randomSource) {
+        for (int i = 0; i < count; ++i)
+            m_randomSource();
+        return;
+    }
+    uint32_t multiplier = 1103515245u;
+    uint32_t increment = 12345u;
+    for (; count > 0; count >>= 1) {
+        if (count & 1)
+            m_randomState = m_randomState * multiplier + increment;
+        increment = (multiplier + 1u) * increment;
+        multiplier *= multiplier;
+    }
+}
+
 double Colony::randomValue(double low, double span)
 {
     return low + span * (nextRandom() / 32767.0);
@@ -339,6 +360,11 @@ public:
         return c.gatherCandidates(ant, candidates, [&](int i, int, int) { return here[c.m_neighbourOffset[i]] == 0; });
     }
     int spin(const Candidates &candidates) { return m_colony.spinWheel(candidates); }
+    void skipSpins(const Candidates &candidates, int spins)
+    {
+        if (candidates.count > 1)
+            m_colony.skipDraws(spins);
+    }
     void entered(int, int) {}
     bool keepsWeights() const { return true; } // routing changes only after the walk
 

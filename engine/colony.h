@@ -157,6 +157,7 @@ private:
     uint32_t m_randomState = 1;
     std::function<int()> m_randomSource;
     int nextRandom();
+    void skipDraws(int count);
 
     // Walk-time lookup grids, one byte per cell with a border of one blocked
     // cell all round, so a neighbour test needs neither a bounds check nor a

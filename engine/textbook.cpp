@@ -90,6 +90,13 @@ public:
         return choice.count;
     }
     int spin(const Choice &choice) { return pick(m_c, choice); }
+    // Only the rules that keep their weights spin a remembered wheel again,
+    // and their pick() draws once, or never for a single candidate.
+    void skipSpins(const Choice &choice, int spins)
+    {
+        if (choice.count > 1)
+            m_c.skipDraws(spins);
+    }
     void entered(int x, int y)
     {
         if (m_local)

@@ -24,9 +24,9 @@
 //   dead end from there is a dead end again.
 //
 // The Wheel is the rule's own part: it gathers the admissible neighbours
-// with their weights (or finds the free food among them), spins, hears of
-// each cell the ant enters, and says whether the weights stay put while the
-// ant walks.
+// with their weights (or finds the free food among them), spins, skips the
+// draws of a number of spins, hears of each cell the ant enters, and says
+// whether the weights stay put while the ant walks.
 template <typename Wheel>
 class Colony::Walk
 {
@@ -50,6 +50,7 @@ private:
     bool chooseNext(int movedFrom, bool &intoDeadEnd);
     bool isBackAtLastChoice() const;
     bool reuseLastChoice();
+    void settleRoundTrips();
     bool chooseAfresh(int movedFrom);
     void moveOn(bool intoDeadEnd);
     void backOff();
@@ -117,6 +118,8 @@ bool Colony::Walk<Wheel>::reuseLastChoice()
 {
     Colony &c = m_colony;
     ++c.m_choices;
+    if (m_last.deadEnds + 1 == 1u << m_last.candidates.count)
+        settleRoundTrips();
     int chosen = m_wheel.spin(m_last.candidates);
     // Into a known dead end, two dead ends and back: four steps that end
     // where they began, taken at once while the limit is not in reach.
@@ -129,6 +132,21 @@ bool Colony::Walk<Wheel>::reuseLastChoice()
     m_nextY = m_last.candidates.y[chosen];
     m_pendingCandidate = chosen;
     return (m_last.deadEnds >> chosen) & 1u;
+}
+
+// Every candidate known to lead into a dead end: the round trips of
+// reuseLastChoice() would follow one another until the limit is in reach,
+// each with its spin, and only the last spin's cell would matter.  They are
+// counted here at once, and the generator skips the draws of their spins.
+template <typename Wheel>
+void Colony::Walk<Wheel>::settleRoundTrips()
+{
+    const int trips = (m_colony.m_deadEndLimit - m_failures - 1) / 2;
+    if (trips <= 0)
+        return;
+    m_ant.steps += 4 * trips;
+    m_failures += 2 * trips;
+    m_wheel.skipSpins(m_last.candidates, trips);
 }
 
 // The rule worked out in full from the lookup grid.  A dead end right after
