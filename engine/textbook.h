@@ -33,7 +33,6 @@ struct TextbookMemory
     int etaFoodY = -1;
     int etaBeta = 0;
     std::vector<double> etaPower; // eta^beta, [x * N + y]
-    std::vector<double> weights;  // w, laid out as the walk's lookup grid
     int bestLength = 0;           // the shortest arrival since the reset; 0: none yet
     std::vector<Cell> bestPath;
     double tauMin = 0.0; // MAX-MIN Ant System's bounds
