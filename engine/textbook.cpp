@@ -214,18 +214,8 @@ int Colony::Textbook::pick(Colony &c, const Choice &choice)
     double total = choice.total;
     double rescued[8];
     if (!(total > 0.0) || !std::isfinite(total)) {
-        double logWeights[8];
-        for (int i = 0; i < choice.count; ++i) {
-            const double tau = c.m_pheromone[choice.cellX(i)][choice.cellY(i)];
-            const double eta = c.m_heuristic[choice.cellX(i)][choice.cellY(i)];
-            logWeights[i] = (c.m_alpha > 0 ? c.m_alpha * std::log(tau) : 0.0)
-                + (c.m_beta > 0 ? c.m_beta * std::log(eta) : 0.0);
-        }
-        fromLogarithms(rescued, logWeights, choice.count);
+        total = rescue(c, choice, rescued);
         weights = rescued;
-        total = 0.0;
-        for (int i = 0; i < choice.count; ++i)
-            total += weights[i];
     }
     if (c.m_tablesRule == Rule::AntColonySystem && c.nextRandom() / 32768.0 < rate(c.m_q0))
         return heaviest(c, weights, choice.count);
@@ -237,6 +227,24 @@ int Colony::Textbook::pick(Colony &c, const Choice &choice)
             return i;
     }
     return choice.count - 1;
+}
+
+// The choice's weights worked out in logarithms, into `weights`; returns
+// their total.
+double Colony::Textbook::rescue(const Colony &c, const Choice &choice, double *weights)
+{
+    double logWeights[8];
+    for (int i = 0; i < choice.count; ++i) {
+        const double tau = c.m_pheromone[choice.cellX(i)][choice.cellY(i)];
+        const double eta = c.m_heuristic[choice.cellX(i)][choice.cellY(i)];
+        logWeights[i] = (c.m_alpha > 0 ? c.m_alpha * std::log(tau) : 0.0)
+            + (c.m_beta > 0 ? c.m_beta * std::log(eta) : 0.0);
+    }
+    fromLogarithms(weights, logWeights, choice.count);
+    double total = 0.0;
+    for (int i = 0; i < choice.count; ++i)
+        total += weights[i];
+    return total;
 }
 
 // The heaviest candidate; among equals, each with the same chance (one more

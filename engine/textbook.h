@@ -77,6 +77,7 @@ private:
     static void setWeight(Colony &c, int x, int y);
     static double weight(const Colony &c, int x, int y, double tauReference);
     static int pick(Colony &c, const Choice &choice);
+    static double rescue(const Colony &c, const Choice &choice, double *weights);
     static int heaviest(Colony &c, const double *weights, int count);
     static void enter(Colony &c, int x, int y);
 
