@@ -272,10 +272,10 @@ int Colony::gatherCandidates(int cell, int food, Candidates &candidates, Admissi
             continue;
         if (neighbour == food)
             return -1;
-        const double sum = total + routing[neighbour];
-        total = static_cast<float>(sum);
+        const double weight = routing[neighbour];
         candidates.neighbour[count] = static_cast<unsigned char>(i);
-        candidates.sums[count] = sum;
+        candidates.sums[count] = total + weight;
+        total = static_cast<float>(total + weight);
         ++count;
     }
     candidates.count = count;
