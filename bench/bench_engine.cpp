@@ -1,6 +1,6 @@
 // Thirty generations, one press of "Advance " at its largest, on three worlds,
-// for the engine and for the linear-scan reference; and the textbook rules
-// on the largest world.
+// for the engine and for the linear-scan reference; the textbook rules on
+// the largest of them; the runner's largest world; and the floor of a choice.
 #include "colony.h"
 #include "linear_colony.h"
 #include "world.h"
@@ -110,6 +110,15 @@ void choiceFloor(benchmark::State &state)
     state.counters["per_choice"] = benchmark::Counter(static_cast<double>(choices), inverseRate);
 }
 
+// The largest world the runner takes, with its most ants: lost ants walk
+// until they have met 10,000 dead ends.
+World huge()
+{
+    World w = World::startUp(100);
+    w.ants = 1000;
+    return w;
+}
+
 World withRule(World world, Rule rule)
 {
     world.rule = rule;
@@ -137,6 +146,8 @@ BENCHMARK_CAPTURE(engine, c_large_30x30_ras, withRule(large(), Rule::RankBasedAn
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(engine, c_large_30x30_bwas, withRule(large(), Rule::BestWorstAntSystem))
     ->Unit(benchmark::kMillisecond);
+
+BENCHMARK_CAPTURE(engine, d_huge_100x100, huge())->Unit(benchmark::kMillisecond);
 
 BENCHMARK(choiceFloor)->Unit(benchmark::kMillisecond);
 
