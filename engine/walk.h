@@ -32,7 +32,10 @@ template <typename Wheel>
 class Colony::Walk
 {
 public:
-    Walk(Colony &colony, AntState &ant, Wheel wheel) : m_colony(colony), m_ant(ant), m_wheel(wheel) {}
+    Walk(Colony &colony, AntState &ant, Wheel wheel) : m_colony(colony), m_ant(ant), m_wheel(wheel)
+    {
+        m_last.candidates = &m_buffers[1];
+    }
     void run();
 
 private:
@@ -65,7 +68,7 @@ private:
     // trades places with the remembered one when the choice is kept.
     Choice m_buffers[2];
     Choice *m_spare = &m_buffers[0];
-    LastChoice m_last{false, 0, 0, 0, &m_buffers[1], 0};
+    LastChoice m_last;
     Known m_known = Known::Nothing;
     int m_failures = 0;
     int m_nextX = 0;
