@@ -81,22 +81,23 @@ void Colony::reset()
     resetAnts();
     m_obstacleCount = 0;
 
-    for (int x = 0; x < n; ++x) {
-        for (int y = 0; y < n; ++y) {
-            m_pheromone[x][y] = m_initialPheromone;
-            m_heuristic[x][y] = m_initialHeuristic;
-            m_routing[x][y] = m_initialRouting;
-        }
-    }
-    m_routing[m_foodX][m_foodY] = m_foodRouting;
-
     m_gridSide = n;
     for (int i = 0; i < 8; ++i)
         m_neighbourOffset[i] = kNeighbourDx[i] * (n + 2) + kNeighbourDy[i];
     m_cellFlags.assign(static_cast<std::size_t>(n + 2) * static_cast<std::size_t>(n + 2), Blocked);
+    m_gridRouting.assign(m_cellFlags.size(), 0.0);
     for (int x = 0; x < n; ++x)
         for (int y = 0; y < n; ++y)
             m_cellFlags[static_cast<std::size_t>(flagIndex(x, y))] = 0;
+
+    for (int x = 0; x < n; ++x) {
+        for (int y = 0; y < n; ++y) {
+            m_pheromone[x][y] = m_initialPheromone;
+            m_heuristic[x][y] = m_initialHeuristic;
+            setRouting(x, y, m_initialRouting);
+        }
+    }
+    setRouting(m_foodX, m_foodY, m_foodRouting);
 
     m_tablesRule = m_rule;
     m_textbook.reset();
@@ -225,6 +226,27 @@ int Colony::nextRandom()
     return static_cast<int>((m_randomState / 65536u) % 32768u);
 }
 
+// Moves the generator on by `count` draws, as that many nextRandom() calls
+// would; an installed source is called as often.  The built-in one applies
+// x -> a x + c `count` times in a few steps: (a, c) composed with itself is
+// (a a, (a + 1) c).
+void Colony::skipDraws(int count)
+{
+    if (m_randomSource) {
+        for (int i = 0; i < count; ++i)
+            m_randomSource();
+        return;
+    }
+    uint32_t multiplier = 1103515245u;
+    uint32_t increment = 12345u;
+    for (; count > 0; count >>= 1) {
+        if (count & 1)
+            m_randomState = m_randomState * multiplier + increment;
+        increment = (multiplier + 1u) * increment;
+        multiplier *= multiplier;
+    }
+}
+
 double Colony::randomValue(double low, double span)
 {
     return low + span * (nextRandom() / 32767.0);
@@ -235,27 +257,30 @@ double Colony::randomValue(double low, double span)
 // once.  Sums and fractions are single precision on purpose: they decide
 // which cell a given draw picks.
 //
-// gatherCandidates() collects the admissible neighbours in the rule's order
-// and returns their number, or -1 when one of them is the free food cell
-// (then in foodX/foodY).
+// gatherCandidates() collects the neighbours of the flag index `cell` that
+// are admissible in the rule's order and returns their number, or -1 when
+// one of them is the food, at the flag index `food`.
 template <typename Admissible>
-int Colony::gatherCandidates(const AntState &ant, Candidates &candidates, Admissible admissible) const
+int Colony::gatherCandidates(int cell, int food, Candidates &candidates, Admissible admissible) const
 {
-    candidates.count = 0;
-    candidates.total = 0.0f;
+    const double *routing = m_gridRouting.data(); // not fetched again after each store
+    int count = 0;
+    float total = 0.0f;
     for (int i = 0; i < 8; ++i) {
-        const int cx = ant.x + kNeighbourDx[i];
-        const int cy = ant.y + kNeighbourDy[i];
-        if (!admissible(i, cx, cy))
+        const int neighbour = cell + m_neighbourOffset[i];
+        if (!admissible(i, neighbour))
             continue;
-        if (cx == m_foodX && cy == m_foodY)
+        if (neighbour == food)
             return -1;
-        candidates.x[candidates.count] = cx;
-        candidates.y[candidates.count] = cy;
-        ++candidates.count;
-        candidates.total = static_cast<float>(candidates.total + m_routing[cx][cy]);
+        const double weight = routing[neighbour];
+        candidates.neighbour[count] = static_cast<unsigned char>(i);
+        candidates.sums[count] = total + weight;
+        total = static_cast<float>(total + weight);
+        ++count;
     }
-    return candidates.count;
+    candidates.count = count;
+    candidates.total = total;
+    return count;
 }
 
 // Spins the wheel over at least one candidate; a single one needs no draw.
@@ -266,13 +291,10 @@ int Colony::spinWheel(const Candidates &candidates)
     int chosen = 0;
     if (candidates.count > 1) {
         const float r = static_cast<float>(randomValue(0.0, 1.0));
-        float sum = 0.0f;
         for (; chosen < candidates.count - 1; ++chosen) {
-            const double weight = m_routing[candidates.x[chosen]][candidates.y[chosen]];
-            const float fraction = static_cast<float>((sum + weight) / candidates.total);
+            const float fraction = static_cast<float>(candidates.sums[chosen] / candidates.total);
             if (r <= fraction)
                 break;
-            sum = static_cast<float>(sum + weight);
         }
     }
     return chosen;
@@ -287,8 +309,11 @@ bool Colony::chooseNextCell(const int &ant, int &nextX, int &nextY)
     }
     if (m_tablesRule != Rule::Vormis)
         return Textbook::chooseNextCell(*this, ant, nextX, nextY);
+    const AntState &a = m_ants[static_cast<std::size_t>(ant)];
     Candidates candidates;
-    const int count = gatherCandidates(m_ants[static_cast<std::size_t>(ant)], candidates, [&](int, int cx, int cy) {
+    const int count = gatherCandidates(flagIndex(a.x, a.y), foodIndex(), candidates, [&](int i, int) {
+        const int cx = a.x + kNeighbourDx[i];
+        const int cy = a.y + kNeighbourDy[i];
         return insideGrid(cx, cy) && !isObstacle(cx, cy) && !isOnAntPath(ant, cx, cy);
     });
     if (count < 0) {
@@ -300,9 +325,9 @@ bool Colony::chooseNextCell(const int &ant, int &nextX, int &nextY)
         nextX = nextY = -1;
         return false;
     }
-    const int chosen = spinWheel(candidates);
-    nextX = candidates.x[chosen];
-    nextY = candidates.y[chosen];
+    const int chosen = candidates.neighbour[spinWheel(candidates)];
+    nextX = a.x + kNeighbourDx[chosen];
+    nextY = a.y + kNeighbourDy[chosen];
     return true;
 }
 
@@ -332,18 +357,28 @@ class Colony::RoutingWheel
 public:
     using Choice = Candidates;
 
-    explicit RoutingWheel(Colony &colony) : m_colony(colony) {}
-    int gather(const AntState &ant, const unsigned char *here, Candidates &candidates) const
+    explicit RoutingWheel(Colony &colony)
+        : m_colony(colony), m_flags(colony.m_cellFlags.data()), m_food(colony.foodIndex())
     {
-        const Colony &c = m_colony;
-        return c.gatherCandidates(ant, candidates, [&](int i, int, int) { return here[c.m_neighbourOffset[i]] == 0; });
+    }
+    int gather(int x, int y, Candidates &candidates) const
+    {
+        return m_colony.gatherCandidates(m_colony.flagIndex(x, y), m_food, candidates,
+                                         [flags = m_flags](int, int neighbour) { return flags[neighbour] == 0; });
     }
     int spin(const Candidates &candidates) { return m_colony.spinWheel(candidates); }
+    void skipSpins(const Candidates &candidates, int spins)
+    {
+        if (candidates.count > 1)
+            m_colony.skipDraws(spins);
+    }
     void entered(int, int) {}
     bool keepsWeights() const { return true; } // routing changes only after the walk
 
 private:
     Colony &m_colony;
+    const unsigned char *m_flags;
+    int m_food;
 };
 
 void Colony::walk(int index)
@@ -368,7 +403,7 @@ void Colony::deposit(const AntState &ant)
     for (int k = 0; k < length; ++k) {
         const int px = ant.path[0][k];
         const int py = ant.path[1][k];
-        m_routing[px][py] = m_routing[px][py] + m_alpha * m_pheromone[px][py] + m_beta * m_heuristic[px][py];
+        setRouting(px, py, m_routing[px][py] + m_alpha * m_pheromone[px][py] + m_beta * m_heuristic[px][py]);
     }
 }
 

@@ -160,6 +160,7 @@ private:
     uint32_t m_randomState = 1;
     std::function<int()> m_randomSource;
     int nextRandom();
+    void skipDraws(int count);
 
     // Walk-time lookup grids, one byte per cell with a border of one blocked
     // cell all round, so a neighbour test needs neither a bounds check nor a
@@ -168,6 +169,15 @@ private:
     enum CellFlag : unsigned char { Blocked = 1, OnPath = 2 };
     int m_gridSide = 0;            // N as of the last reset: the tables' real side
     std::vector<unsigned char> m_cellFlags;
+    // The routing table (a textbook rule's choice weights) in the same
+    // layout, so that a candidate's flag and weight sit at one index;
+    // setRouting() writes both.
+    std::vector<double> m_gridRouting;
+    void setRouting(int x, int y, double value)
+    {
+        m_routing[x][y] = value;
+        m_gridRouting[static_cast<std::size_t>(flagIndex(x, y))] = value;
+    }
     int m_neighbourOffset[8] = {};  // from a cell's flag to each neighbour's
     // Neighbours in the order the transition rule examines them.
     static constexpr int kNeighbourDx[8] = {0, -1, 0, +1, -1, -1, +1, +1};
@@ -178,16 +188,23 @@ private:
     {
         return x >= 0 && y >= 0 && x < m_gridSide && y < m_gridSide;
     }
+    // The food's flag index; -1 while it lies outside the grid the ants walk
+    // (a new size waits for the reset, a new food cell does not).
+    int foodIndex() const { return insideGrid(m_foodX, m_foodY) ? flagIndex(m_foodX, m_foodY) : -1; }
 
+    // The admissible neighbours of one choice of the window's rule, by their
+    // number in the rule's order, and the total of their routing values as
+    // it grew: sums[k] is the total with candidate k added, before that
+    // addition was rounded to single precision.
     struct Candidates
     {
         int count = 0;
-        int x[8] = {};
-        int y[8] = {};
+        unsigned char neighbour[8];
+        double sums[8];
         float total = 0.0f;
     };
     template <typename Admissible>
-    int gatherCandidates(const AntState &ant, Candidates &candidates, Admissible admissible) const;
+    int gatherCandidates(int cell, int food, Candidates &candidates, Admissible admissible) const;
     int spinWheel(const Candidates &candidates);
     template <typename Wheel>
     class Walk; // one ant's walk, in walk.h

@@ -41,24 +41,34 @@ void fromLogarithms(double *weights, const double *logWeights, int count)
 
 } // namespace
 
-// The admissible neighbours of one choice and their weights; only the
-// first `count` entries are ever read.
+// The admissible neighbours of one choice from the cell (x, y), by their
+// number in the rule's order, and their weights; only the first `count`
+// entries are ever read.
 struct Colony::Textbook::Choice
 {
+    int x = 0;
+    int y = 0;
     int count = 0;
-    int x[8];
-    int y[8];
+    unsigned char neighbour[8];
     double weight[8];
     double total = 0.0;
 
-    void add(int cx, int cy, double w)
+    void start(int fromX, int fromY)
     {
-        x[count] = cx;
-        y[count] = cy;
+        x = fromX;
+        y = fromY;
+        count = 0;
+        total = 0.0;
+    }
+    void add(int number, double w)
+    {
+        neighbour[count] = static_cast<unsigned char>(number);
         weight[count] = w;
         total += w;
         ++count;
     }
+    int cellX(int k) const { return x + kNeighbourDx[neighbour[k]]; }
+    int cellY(int k) const { return y + kNeighbourDy[neighbour[k]]; }
 };
 
 // The textbook rules as a wheel for the shared walk.  Ant Colony System's
@@ -69,27 +79,47 @@ public:
     using Choice = Textbook::Choice;
 
     explicit Wheel(Colony &colony)
-        : m_c(colony), m_flags(colony.m_cellFlags.data()), m_weights(colony.m_textbook->weights.data()),
-          m_food(colony.flagIndex(colony.m_foodX, colony.m_foodY)),
+        : m_c(colony), m_flags(colony.m_cellFlags.data()), m_weights(colony.m_gridRouting.data()),
+          m_food(colony.foodIndex()),
           m_local(colony.m_tablesRule == Rule::AntColonySystem)
     {
         std::copy(colony.m_neighbourOffset, colony.m_neighbourOffset + 8, m_offsets);
     }
 
-    int gather(const AntState &ant, const unsigned char *here, Choice &choice) const
+    // Count and total are kept in locals: the stores into the choice would
+    // make the compiler fetch them, and the grids, again for each neighbour.
+    int gather(int x, int y, Choice &choice) const
     {
-        const auto cell = static_cast<int>(here - m_flags);
+        const int cell = m_c.flagIndex(x, y);
+        const unsigned char *flags = m_flags;
+        const double *weights = m_weights;
+        int count = 0;
+        double total = 0.0;
         for (int i = 0; i < 8; ++i) {
             const int neighbour = cell + m_offsets[i];
-            if (m_flags[neighbour] != 0)
+            if (flags[neighbour] != 0)
                 continue;
             if (neighbour == m_food)
                 return -1;
-            choice.add(ant.x + kNeighbourDx[i], ant.y + kNeighbourDy[i], m_weights[neighbour]);
+            choice.neighbour[count] = static_cast<unsigned char>(i);
+            choice.weight[count] = weights[neighbour];
+            total += weights[neighbour];
+            ++count;
         }
-        return choice.count;
+        choice.x = x;
+        choice.y = y;
+        choice.count = count;
+        choice.total = total;
+        return count;
     }
     int spin(const Choice &choice) { return pick(m_c, choice); }
+    // Only the rules that keep their weights spin a remembered wheel again,
+    // and their pick() draws once, or never for a single candidate.
+    void skipSpins(const Choice &choice, int spins)
+    {
+        if (choice.count > 1)
+            m_c.skipDraws(spins);
+    }
     void entered(int x, int y)
     {
         if (m_local)
@@ -129,10 +159,7 @@ double Colony::Textbook::weight(const Colony &c, int x, int y, double tauReferen
 
 void Colony::Textbook::setWeight(Colony &c, int x, int y)
 {
-    TextbookMemory &memory = *c.m_textbook;
-    const double w = weight(c, x, y, memory.tauReference);
-    c.m_routing[x][y] = w;
-    memory.weights[static_cast<std::size_t>(c.flagIndex(x, y))] = w;
+    c.setRouting(x, y, weight(c, x, y, c.m_textbook->tauReference));
 }
 
 // eta and eta^beta for the food where it is now.
@@ -168,7 +195,6 @@ void Colony::Textbook::refreshWeights(Colony &c)
                 reference = std::max(reference, c.m_pheromone[x][y]);
     }
     memory.tauReference = reference > 0.0 && std::isfinite(reference) ? reference : 1.0;
-    memory.weights.assign(c.m_cellFlags.size(), 0.0);
     for (int x = 0; x < n; ++x)
         for (int y = 0; y < n; ++y)
             setWeight(c, x, y);
@@ -188,18 +214,8 @@ int Colony::Textbook::pick(Colony &c, const Choice &choice)
     double total = choice.total;
     double rescued[8];
     if (!(total > 0.0) || !std::isfinite(total)) {
-        double logWeights[8];
-        for (int i = 0; i < choice.count; ++i) {
-            const double tau = c.m_pheromone[choice.x[i]][choice.y[i]];
-            const double eta = c.m_heuristic[choice.x[i]][choice.y[i]];
-            logWeights[i] = (c.m_alpha > 0 ? c.m_alpha * std::log(tau) : 0.0)
-                + (c.m_beta > 0 ? c.m_beta * std::log(eta) : 0.0);
-        }
-        fromLogarithms(rescued, logWeights, choice.count);
+        total = rescue(c, choice, rescued);
         weights = rescued;
-        total = 0.0;
-        for (int i = 0; i < choice.count; ++i)
-            total += weights[i];
     }
     if (c.m_tablesRule == Rule::AntColonySystem && c.nextRandom() / 32768.0 < rate(c.m_q0))
         return heaviest(c, weights, choice.count);
@@ -211,6 +227,24 @@ int Colony::Textbook::pick(Colony &c, const Choice &choice)
             return i;
     }
     return choice.count - 1;
+}
+
+// The choice's weights worked out in logarithms, into `weights`; returns
+// their total.
+double Colony::Textbook::rescue(const Colony &c, const Choice &choice, double *weights)
+{
+    double logWeights[8];
+    for (int i = 0; i < choice.count; ++i) {
+        const double tau = c.m_pheromone[choice.cellX(i)][choice.cellY(i)];
+        const double eta = c.m_heuristic[choice.cellX(i)][choice.cellY(i)];
+        logWeights[i] = (c.m_alpha > 0 ? c.m_alpha * std::log(tau) : 0.0)
+            + (c.m_beta > 0 ? c.m_beta * std::log(eta) : 0.0);
+    }
+    fromLogarithms(weights, logWeights, choice.count);
+    double total = 0.0;
+    for (int i = 0; i < choice.count; ++i)
+        total += weights[i];
+    return total;
 }
 
 // The heaviest candidate; among equals, each with the same chance (one more
@@ -320,6 +354,7 @@ bool Colony::Textbook::chooseNextCell(Colony &c, int ant, int &nextX, int &nextY
         refreshWeights(c);
     const AntState &a = c.m_ants[static_cast<std::size_t>(ant)];
     Choice choice;
+    choice.start(a.x, a.y);
     double largest = 0.0;
     for (int i = 0; i < 8; ++i) {
         const int cx = a.x + kNeighbourDx[i];
@@ -331,7 +366,7 @@ bool Colony::Textbook::chooseNextCell(Colony &c, int ant, int &nextX, int &nextY
             nextY = cy;
             return true;
         }
-        choice.add(cx, cy, 0.0);
+        choice.add(i, 0.0);
         largest = std::max(largest, c.m_pheromone[cx][cy]);
     }
     if (choice.count == 0) {
@@ -340,12 +375,12 @@ bool Colony::Textbook::chooseNextCell(Colony &c, int ant, int &nextX, int &nextY
     }
     const double reference = largest > 0.0 && std::isfinite(largest) ? largest : 1.0;
     for (int i = 0; i < choice.count; ++i) {
-        choice.weight[i] = weight(c, choice.x[i], choice.y[i], reference);
+        choice.weight[i] = weight(c, choice.cellX(i), choice.cellY(i), reference);
         choice.total += choice.weight[i];
     }
     const int chosen = pick(c, choice);
-    nextX = choice.x[chosen];
-    nextY = choice.y[chosen];
+    nextX = choice.cellX(chosen);
+    nextY = choice.cellY(chosen);
     return true;
 }
 

@@ -33,7 +33,6 @@ struct TextbookMemory
     int etaFoodY = -1;
     int etaBeta = 0;
     std::vector<double> etaPower; // eta^beta, [x * N + y]
-    std::vector<double> weights;  // w, laid out as the walk's lookup grid
     int bestLength = 0;           // the shortest arrival since the reset; 0: none yet
     std::vector<Cell> bestPath;
     double tauMin = 0.0; // MAX-MIN Ant System's bounds
@@ -78,6 +77,7 @@ private:
     static void setWeight(Colony &c, int x, int y);
     static double weight(const Colony &c, int x, int y, double tauReference);
     static int pick(Colony &c, const Choice &choice);
+    static double rescue(const Colony &c, const Choice &choice, double *weights);
     static int heaviest(Colony &c, const double *weights, int count);
     static void enter(Colony &c, int x, int y);
 

@@ -7,6 +7,7 @@
 #include "colony.h"
 
 #include <cstdlib>
+#include <utility>
 
 // One ant walks until it stands on the food or has met m_deadEndLimit dead
 // ends.  A dead end forgets the last recorded cell without moving the ant.
@@ -24,18 +25,23 @@
 //   dead end from there is a dead end again.
 //
 // The Wheel is the rule's own part: it gathers the admissible neighbours
-// with their weights (or finds the free food among them), spins, hears of
-// each cell the ant enters, and says whether the weights stay put while the
-// ant walks.
+// with their weights (or finds the free food among them), spins, skips the
+// draws of a number of spins, hears of each cell the ant enters, and says
+// whether the weights stay put while the ant walks.
 template <typename Wheel>
 class Colony::Walk
 {
 public:
-    Walk(Colony &colony, AntState &ant, Wheel wheel) : m_colony(colony), m_ant(ant), m_wheel(wheel) {}
+    Walk(Colony &colony, AntState &ant, Wheel wheel) : m_colony(colony), m_ant(ant), m_wheel(wheel)
+    {
+        m_last.candidates = &m_buffers[1];
+    }
     void run();
 
 private:
     enum class Known { Nothing, DeadEnd, StepBack };
+
+    using Choice = typename Wheel::Choice;
 
     // The last choice made from a cell, valid while the path's first
     // `length` entries are what they were then.
@@ -43,13 +49,14 @@ private:
     {
         bool valid = false;
         int x = 0, y = 0, length = 0;
-        typename Wheel::Choice candidates;
+        Choice *candidates = nullptr;
         unsigned deadEnds = 0; // candidates known to lead straight into a dead end
     };
 
     bool chooseNext(int movedFrom, bool &intoDeadEnd);
     bool isBackAtLastChoice() const;
     bool reuseLastChoice();
+    void settleRoundTrips();
     bool chooseAfresh(int movedFrom);
     void moveOn(bool intoDeadEnd);
     void backOff();
@@ -57,6 +64,10 @@ private:
     Colony &m_colony;
     AntState &m_ant;
     Wheel m_wheel;
+    // Two candidate buffers: a choice is gathered into the spare one, which
+    // trades places with the remembered one when the choice is kept.
+    Choice m_buffers[2];
+    Choice *m_spare = &m_buffers[0];
     LastChoice m_last;
     Known m_known = Known::Nothing;
     int m_failures = 0;
@@ -117,18 +128,36 @@ bool Colony::Walk<Wheel>::reuseLastChoice()
 {
     Colony &c = m_colony;
     ++c.m_choices;
-    int chosen = m_wheel.spin(m_last.candidates);
+    const Choice &candidates = *m_last.candidates;
+    if (m_last.deadEnds + 1 == 1u << candidates.count)
+        settleRoundTrips();
+    int chosen = m_wheel.spin(candidates);
     // Into a known dead end, two dead ends and back: four steps that end
     // where they began, taken at once while the limit is not in reach.
     while (((m_last.deadEnds >> chosen) & 1u) && m_failures + 2 < c.m_deadEndLimit) {
         m_ant.steps += 4;
         m_failures += 2;
-        chosen = m_wheel.spin(m_last.candidates);
+        chosen = m_wheel.spin(candidates);
     }
-    m_nextX = m_last.candidates.x[chosen];
-    m_nextY = m_last.candidates.y[chosen];
+    m_nextX = m_last.x + kNeighbourDx[candidates.neighbour[chosen]];
+    m_nextY = m_last.y + kNeighbourDy[candidates.neighbour[chosen]];
     m_pendingCandidate = chosen;
     return (m_last.deadEnds >> chosen) & 1u;
+}
+
+// Every candidate known to lead into a dead end: the round trips of
+// reuseLastChoice() would follow one another until the limit is in reach,
+// each with its spin, and only the last spin's cell would matter.  They are
+// counted here at once, and the generator skips the draws of their spins.
+template <typename Wheel>
+void Colony::Walk<Wheel>::settleRoundTrips()
+{
+    const int trips = (m_colony.m_deadEndLimit - m_failures - 1) / 2;
+    if (trips <= 0)
+        return;
+    m_ant.steps += 4 * trips;
+    m_failures += 2 * trips;
+    m_wheel.skipSpins(*m_last.candidates, trips);
 }
 
 // The rule worked out in full from the lookup grid.  A dead end right after
@@ -138,9 +167,8 @@ bool Colony::Walk<Wheel>::chooseAfresh(int movedFrom)
 {
     Colony &c = m_colony;
     ++c.m_choices;
-    const unsigned char *here = &c.cellFlag(m_ant.x, m_ant.y);
-    typename Wheel::Choice candidates;
-    const int count = m_wheel.gather(m_ant, here, candidates);
+    Choice &candidates = *m_spare;
+    const int count = m_wheel.gather(m_ant.x, m_ant.y, candidates);
     if (count < 0) {
         m_nextX = c.m_foodX;
         m_nextY = c.m_foodY;
@@ -156,12 +184,12 @@ bool Colony::Walk<Wheel>::chooseAfresh(int movedFrom)
         m_last.x = m_ant.x;
         m_last.y = m_ant.y;
         m_last.length = m_ant.pathLength;
-        m_last.candidates = candidates;
+        std::swap(m_last.candidates, m_spare);
         m_last.deadEnds = 0;
     }
     const int chosen = m_wheel.spin(candidates);
-    m_nextX = candidates.x[chosen];
-    m_nextY = candidates.y[chosen];
+    m_nextX = m_ant.x + kNeighbourDx[candidates.neighbour[chosen]];
+    m_nextY = m_ant.y + kNeighbourDy[candidates.neighbour[chosen]];
     m_pendingCandidate = chosen;
     return true;
 }

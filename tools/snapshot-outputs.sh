@@ -19,7 +19,8 @@ n=0
 snap() { # NAME ARGS...: runs vormis-run ARGS in OUT_DIR, keeping its streams
   local name=$1; shift
   n=$((n + 1))
-  "$run" "$@" >"$name.out" 2>"$name.err"
+  # The same program name for every build, for the messages that show it.
+  (exec -a vormis-run "$run" "$@") >"$name.out" 2>"$name.err"
   echo $? >"$name.status"
 }
 w=$root/docs/worlds
@@ -36,6 +37,21 @@ for rule in vormis as acs mmas eas ras bwas; do
   snap "rule-$rule" --rule "$rule" --seed 9 --repeat 3 --generations 60 --ants 10 --beta 2 --csv "rule-$rule.csv" --dump tables
   snap "trap-$rule" --world "$w/trap.txt" --rule "$rule" --seed 10 --generations 100 --summary-csv "trap-$rule.csv"
 done
+# Every rule on worlds of 8, 24 and 100 cells, open and walled, with several
+# seeds: the CSVs and the final tables; walls24.txt has walls with gaps
+# each and short spurs, where ants get lost.
+awk 'BEGIN { n = 24; for (y = 0; y < n; y++) { row = "";
+  for (x = 0; x < n; x++) { c = ".";
+    if ((x % 5 == 2 && (x + y) % 9 != 0) || (y % 6 == 4 && x % 5 == 0)) c = "#";
+    if (x == 0 && y == 0) c = "H"; if (x == n - 1 && y == n - 1) c = "F"; row = row c }
+  print row } }' >walls24.txt
+for rule in vormis as acs mmas eas ras bwas; do
+  snap "example-$rule" --example --rule "$rule" --seed 12 --repeat 2 --generations 40 --csv "example-$rule.csv" --dump tables
+  snap "walls24-$rule" --world walls24.txt --rule "$rule" --seed 13 --repeat 2 --generations 30 --ants 20 --csv "walls24-$rule.csv" --dump tables
+  snap "open100-$rule" --size 100 --ants 100 --rule "$rule" --seed 14 --generations 10 --csv "open100-$rule.csv" --dump tables
+  snap "path-$rule" --world walls24.txt --rule "$rule" --seed 15 --generations 20 --ants 10 --dump path --ant 3
+done
+snap big100-1000 --size 100 --ants 1000 --generations 100 --seed 1 --csv big100-1000.csv
 snap sweep --example --beta 0:3:1 --ants 1,2,4 --repeat 4 --seed 1 --generations 40 --jobs 2 --csv sweep.csv --summary-csv sweep-summary.csv --chart sweep-chart.png
 snap sweep-rules --rule vormis,as,acs,mmas,eas,ras,bwas --alpha 0,2 --q0 0.5,0.9 --elite 0,8 --rank 2,6 --restart 0,20 --repeat 3 --seed 11 --generations 50 --summary-csv sweep-rules.csv --chart sweep-rules.png
 snap gif --example --seed 3 --generations 25 --gif-every 10 --gif example.gif

@@ -123,6 +123,23 @@ TEST(ColonySetup, ResetAfterShrinkingBringsFoodAndHomeInside)
     colony.runGeneration();
 }
 
+TEST(ColonySetup, FoodOutsideTheWalkedGridIsNeverReached)
+{
+    // The new size waits for the reset, so the food at (0, 15) lies outside
+    // the 10 x 10 grid the ants walk until then: nobody arrives anywhere.
+    for (const Rule rule : allRules()) {
+        Colony colony(10, 20);
+        colony.setRule(rule);
+        colony.reset();
+        colony.setSize(20);
+        colony.setFood(0, 15);
+        colony.seedRandom(1);
+        for (int g = 0; g < 5; ++g)
+            colony.runGeneration();
+        EXPECT_EQ(colony.arrivals(), 0) << ruleName(rule);
+    }
+}
+
 TEST(ColonySetup, ObstacleListRefusesWhatItCannotHold)
 {
     Colony colony(10, 5);
