@@ -50,6 +50,18 @@ int legendWidth(const QFontMetrics &metrics, const LegendEntry &entry)
     return mark + metrics.horizontalAdvance(entry.text);
 }
 
+// The painter's font at the largest size from 13 down to 10 pixels at which
+// the text is at most length long; false, at 10 pixels, when none is.
+bool fitFont(QPainter &painter, const QString &text, double length)
+{
+    for (int pixels = 13; pixels >= 10; --pixels) {
+        painter.setFont(font(pixels));
+        if (QFontMetrics(painter.font()).horizontalAdvance(text) <= length)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 double niceStep(double span, int target)
@@ -102,7 +114,8 @@ void drawTitles(QPainter &painter, const QString &title, const QString &subtitle
     painter.drawText(QRectF(0, 36, size.width(), 20), Qt::AlignHCenter | Qt::AlignVCenter, subtitle);
 }
 
-void drawAxisTitles(QPainter &painter, const QRectF &plot, QSize size, const QString &x, const QString &y)
+void drawAxisTitles(QPainter &painter, const QRectF &plot, QSize size, const QString &x, const QString &y,
+                    const QString &yShort)
 {
     painter.setPen(kInk);
     painter.setFont(font(13));
@@ -111,11 +124,14 @@ void drawAxisTitles(QPainter &painter, const QRectF &plot, QSize size, const QSt
     painter.save();
     painter.translate(18, plot.center().y());
     painter.rotate(-90);
-    // Along a short plot in smaller letters, and cut short only if even they
-    // do not fit.
-    for (int pixels = 12; pixels >= 10 && QFontMetrics(painter.font()).horizontalAdvance(y) > plot.height(); --pixels)
-        painter.setFont(font(pixels));
-    const QString text = QFontMetrics(painter.font()).elidedText(y, Qt::ElideRight, static_cast<int>(plot.height()));
+    // Along a short plot in smaller letters, then in its short form, and cut
+    // short only if even that does not fit.
+    QString title = y;
+    if (!fitFont(painter, y, plot.height()) && !yShort.isEmpty()) {
+        title = yShort;
+        fitFont(painter, yShort, plot.height());
+    }
+    const QString text = QFontMetrics(painter.font()).elidedText(title, Qt::ElideRight, static_cast<int>(plot.height()));
     painter.drawText(QRectF(-plot.height() / 2, -11, plot.height(), 22), Qt::AlignHCenter | Qt::AlignVCenter, text);
     painter.restore();
 }

@@ -37,8 +37,10 @@ QFont font(int pixels, bool bold = false);
 
 // The title and subtitle, centred across the top.
 void drawTitles(QPainter &painter, const QString &title, const QString &subtitle, QSize size);
-// The title under the plot and the one along its left side.
-void drawAxisTitles(QPainter &painter, const QRectF &plot, QSize size, const QString &x, const QString &y);
+// The title under the plot and the one along its left side; along a plot
+// too short for y, even in smaller letters, yShort if there is one.
+void drawAxisTitles(QPainter &painter, const QRectF &plot, QSize size, const QString &x, const QString &y,
+                    const QString &yShort = QString());
 // The frame round the plot, on whole pixels.
 void drawPlotFrame(QPainter &painter, const QRectF &plot);
 // The shortest possible length, dashed across the plot at height y.

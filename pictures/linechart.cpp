@@ -251,7 +251,7 @@ void drawGenerationAxes(QPainter &painter, const ChartFrame &f, QSize size)
     }
 
     drawAxisTitles(painter, plot, size, LineChart::tr("generation"),
-                   LineChart::tr("path length (cells, home and food included)"));
+                   LineChart::tr("path length (cells, home and food included)"), LineChart::tr("cells"));
 }
 
 // On whole pixels, so that the flat stretches stay crisp.
