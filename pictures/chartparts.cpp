@@ -214,4 +214,18 @@ QImage Canvas::finish()
     return image;
 }
 
+ChartArea::ChartArea(QPainter &painter, const QRect &area) : m_painter(painter)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.fillRect(area, Qt::white);
+    painter.translate(area.topLeft());
+}
+
+ChartArea::~ChartArea()
+{
+    m_painter.restore();
+}
+
 } // namespace chart

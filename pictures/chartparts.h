@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QRect>
 #include <QRectF>
 #include <QSize>
 #include <QString>
@@ -106,6 +107,20 @@ struct Canvas
 
     QImage image;
     QPainter painter;
+};
+
+// While it lives, the painter paints a chart into area: white under it,
+// lines and text smoothed, the area's top left corner its origin.
+class ChartArea
+{
+public:
+    ChartArea(QPainter &painter, const QRect &area);
+    ~ChartArea();
+    ChartArea(const ChartArea &) = delete;
+    ChartArea &operator=(const ChartArea &) = delete;
+
+private:
+    QPainter &m_painter;
 };
 
 } // namespace chart

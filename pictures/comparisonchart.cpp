@@ -85,15 +85,10 @@ void drawPlot(QPainter &painter, const ChartFrame &f, const ComparisonChartData 
 void paintComparisonChart(QPainter &painter, const QRect &area, const ComparisonChartData &data)
 {
     const QSize size = area.size();
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setRenderHint(QPainter::TextAntialiasing, true);
-    painter.fillRect(area, Qt::white);
-    painter.translate(area.topLeft());
+    const ChartArea chartArea(painter, area);
     const ChartFrame frame = comparisonFrame(data, size);
     drawTitles(painter, LineChart::tr("Path length per generation"), data.subtitle, size);
     drawGenerationAxes(painter, frame, size);
     drawPlot(painter, frame, data);
     drawLegend(painter, frame.plot, legendEntries(data));
-    painter.restore();
 }

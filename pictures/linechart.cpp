@@ -193,11 +193,7 @@ QImage renderChart(const ChartData &data, QSize size)
 void paintChart(QPainter &painter, const QRect &area, const ChartData &data)
 {
     const QSize size = area.size();
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setRenderHint(QPainter::TextAntialiasing, true);
-    painter.fillRect(area, Qt::white);
-    painter.translate(area.topLeft());
+    const ChartArea chartArea(painter, area);
     const ChartFrame frame = chartFrame(data, size);
     drawTitles(painter, LineChart::tr("Path length per generation"), data.subtitle, size);
     drawGenerationAxes(painter, frame, size);
@@ -205,7 +201,6 @@ void paintChart(QPainter &painter, const QRect &area, const ChartData &data)
         drawShareAxis(painter, frame, size);
     drawPlot(painter, frame, data);
     drawLegend(painter, frame.plot, legendEntries(data));
-    painter.restore();
 }
 
 int chartGenerationAt(const ChartData &data, const QRect &area, QPointF point)
