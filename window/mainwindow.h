@@ -20,6 +20,7 @@ class ConvergenceDock;
 class RulePage;
 class SimulationMenu;
 class ViewZoom;
+class WorldEditor;
 class QAction;
 class QCheckBox;
 class QCloseEvent;
@@ -30,6 +31,7 @@ class QMenu;
 class QPushButton;
 class QSlider;
 class QSpinBox;
+class QUndoStack;
 
 // The program's window and the controller of the simulation: it owns the
 // colony, the scene with the animated ants, the world view and the control
@@ -47,6 +49,10 @@ public:
     // fileName names the world in the title until another world is loaded.
     void openWorld(const World &world, std::optional<std::uint32_t> seed, const QString &fileName);
 
+    // The edits of the world shown since it was loaded; clean when it has
+    // none left.  A new world, the Example or a reset empties it.
+    QUndoStack *undoStack() const;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -60,6 +66,7 @@ private slots:
     void setDefaults();
     void about();
     void compareRules();
+    void showEditedWorld();
 
 private:
     void createActions();
@@ -102,6 +109,7 @@ private:
     QCheckBox *gridCheckBox = nullptr;
 
     QMenu *fileMenu = nullptr;
+    QMenu *editMenu = nullptr;
     QMenu *viewMenu = nullptr;
     QMenu *optionsMenu = nullptr;
     QMenu *helpMenu = nullptr;
@@ -116,6 +124,7 @@ private:
     RulePage *rulePage = nullptr; // the dialog's second page
     ConvergenceDock *convergence = nullptr;
     ViewZoom *zoom = nullptr;
+    WorldEditor *editor = nullptr;
     SimulationMenu *simulation = nullptr;
     std::unique_ptr<QGraphicsScene> scene;
     QPainterPath bestPath;
