@@ -42,7 +42,6 @@ private slots:
         QVERIFY(!wall(probe, 0, 0) && wall(probe, 1, 0) && wall(probe, 2, 1) && !wall(probe, 2, 2));
         QCOMPARE(probe.generationText(), QStringLiteral("10"));
         QCOMPARE(probe.colony().pheromoneTable(), pheromone);
-
         QUndoStack *stack = window.undoStack();
         QCOMPARE(stack->count(), 5);
         stack->undo();
@@ -68,11 +67,10 @@ private slots:
         drag(probe, {{9, 9}, {1, 1}});                 // the food on a wall: not moved
         const World world = World::of(probe.colony());
         QVERIFY(world.home == Cell({2, 2}) && world.food == Cell({9, 9}) && world.isObstacle({1, 1}));
-        QCOMPARE(probe.view()->picture().homeX, 2);
+        QCOMPARE(probe.view()->picture().homeX, 2); // the view follows the colony
         drag(probe, {{3, 3}, {2, 2}, {9, 9}, {3, 4}}); // a stroke never walls home or food
         QVERIFY(!World::of(probe.colony()).isObstacle({2, 2}) && !World::of(probe.colony()).isObstacle({9, 9}));
-        window.undoStack()->undo();
-        window.undoStack()->undo();
+        window.undoStack()->setIndex(1); // back to the first wall alone
         QCOMPARE(World::of(probe.colony()).home, Cell({0, 0}));
     }
 
@@ -95,7 +93,6 @@ private slots:
         QCOMPARE(window.windowTitle(), QStringLiteral("Vormis"));
         QCOMPARE(probe.convergence()->chart()->data().optimum, 14); // 8 steps to (4, 8), then (5, 9) and 4 more
         QTest::mouseClick(probe.advanceButton(), Qt::LeftButton);
-        QCOMPARE(probe.generationText(), QStringLiteral("41"));
         QVERIFY(probe.bestLength() >= 14 && probe.bestLength() < kNoPathYet);
     }
 };
