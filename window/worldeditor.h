@@ -5,7 +5,6 @@
 
 #include <QObject>
 
-#include <optional>
 #include <vector>
 
 class AntWorld;
