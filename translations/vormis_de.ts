@@ -343,7 +343,7 @@
     </message>
     <message>
         <source>Shortest path this gen.</source>
-        <translation>Kürzester Weg dieser Gen.</translation>
+        <translation>Kürzester Weg der Gen.</translation>
     </message>
     <message>
         <source>Shortest path so far</source>
@@ -566,7 +566,7 @@
     <name>Rule</name>
     <message>
         <source>the window&apos;s rule</source>
-        <translation>die Regel des Fensters</translation>
+        <translation>Vormis</translation>
     </message>
     <message>
         <source>Ant System</source>

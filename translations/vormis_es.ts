@@ -143,7 +143,7 @@
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;World size&lt;/b&gt;: the world is a square of 3 to 30 cells a side.&lt;/p&gt;&lt;p&gt;&lt;b&gt;How many ants&lt;/b&gt;: 1 to 30 ants leave home in every generation.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Food location&lt;/b&gt; and &lt;b&gt;Home location&lt;/b&gt;: the cells of the food and of the ants&apos; home. X is the column and Y the row, both counted from 0 at the top-left corner. A value outside the world is moved back inside: the food to the last column or row, the home to 0.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Pheromone factor (alpha)&lt;/b&gt;: under the window&apos;s own rule, an ant that reaches the food adds alpha times each cell&apos;s pheromone to the cell&apos;s routing weight, which only ever grows, so alpha changes the trails more than the ants&apos; choices. Under the textbook rules (the Rule page), the ants weigh each neighbour by its pheromone to the power alpha: at 0 they ignore pheromone and walk by the heuristic alone; from 1 on the trails draw them and the colony converges (under Ant System, alpha 2 brings it to the shortest path on an open world).&lt;/p&gt;&lt;p&gt;&lt;b&gt;Heuristic factor (beta)&lt;/b&gt;: under the window&apos;s own rule, an arriving ant adds beta times each cell&apos;s heuristic, which grows more for short walks, to the cell&apos;s routing weight. Under the textbook rules, the ants weigh each neighbour by its nearness to the food to the power beta: the higher beta, the straighter they head for the food, walls or not.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Pheromone evaporation rate (ro)&lt;/b&gt;: the share of pheromone that evaporates in each generation. 0 keeps it for ever; 0.99 wipes out nearly all of it every generation. Under the window&apos;s own rule only the trails shown evaporate, so ro hardly changes what the ants do. Under Ant System a higher ro makes the colony forget old trails sooner: it settles on the shortest path sooner, and forgets a path that led it into a trap. With alpha 0 ro makes no difference.&lt;/p&gt;&lt;p&gt;A bigger world makes the colony slower to settle on a route; more ants explore more of the world in each generation.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Rule&lt;/b&gt; (the Rule page): how the ants choose and how the pheromone changes, and the rule&apos;s own parameters: q0 and xi of Ant Colony System, elite of Elitist, rank of Rank-based and restart of MAX-MIN Ant System. A fixed seed makes every start repeat the same generations.&lt;/p&gt;&lt;p&gt;&lt;i&gt;Defaults&lt;/i&gt; fills in the values the program starts with. Nothing changes until you press &lt;i&gt;Ok&lt;/i&gt;.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;Tamaño del mundo&lt;/b&gt;: el mundo es un cuadrado de 3 a 30 celdas de lado.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Número de hormigas&lt;/b&gt;: de 1 a 30 hormigas salen del nido en cada generación.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Posición de la comida&lt;/b&gt; y &lt;b&gt;posición del nido&lt;/b&gt;: las celdas de la comida y del nido de las hormigas. X es la columna; Y, la fila; ambas se cuentan desde 0 en la esquina superior izquierda. Un valor fuera del mundo se devuelve al interior: la comida a la última columna o fila, el nido a 0.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Factor de feromona (alpha)&lt;/b&gt;: con la regla propia de la ventana, una hormiga que llega a la comida suma alpha veces la feromona de cada celda al peso de ruta de la celda, que solo crece, así que alpha cambia más los rastros que las decisiones de las hormigas. Con las reglas clásicas (la página Regla), las hormigas ponderan cada vecino por su feromona elevada a alpha: con 0 ignoran la feromona y se guían solo por la heurística; a partir de 1 los rastros las atraen y la colonia converge (con el Sistema de Hormigas, alpha 2 la lleva al camino más corto en un mundo abierto).&lt;/p&gt;&lt;p&gt;&lt;b&gt;Factor heurístico (beta)&lt;/b&gt;: con la regla propia de la ventana, una hormiga que llega suma beta veces la heurística de cada celda, que crece más con los recorridos cortos, al peso de ruta de la celda. Con las reglas clásicas, las hormigas ponderan cada vecino por su cercanía a la comida elevada a beta: cuanto mayor es beta, más directamente se dirigen a la comida, haya muros o no.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Tasa de evaporación de la feromona (ro)&lt;/b&gt;: la fracción de feromona que se evapora en cada generación. 0 la conserva para siempre; 0,99 borra casi toda en cada generación. Con la regla propia de la ventana solo se evaporan los rastros mostrados, así que ro apenas cambia lo que hacen las hormigas. Con el Sistema de Hormigas, un ro más alto hace que la colonia olvide antes los rastros viejos: se asienta antes en el camino más corto y olvida un camino que la llevó a una trampa. Con alpha 0, ro no cambia nada.&lt;/p&gt;&lt;p&gt;En un mundo más grande la colonia tarda más en asentarse en una ruta; más hormigas exploran más parte del mundo en cada generación.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Regla&lt;/b&gt; (la página Regla): cómo eligen las hormigas y cómo cambia la feromona, y los parámetros propios de la regla: q0 y xi del Sistema de Colonia de Hormigas, elite del Elitista, rank del basado en Rangos y restart del Sistema de Hormigas MAX-MIN. Con una semilla fija, cada inicio repite las mismas generaciones.&lt;/p&gt;&lt;p&gt;&lt;i&gt;Valores predeterminados&lt;/i&gt; rellena la página con los valores con los que arranca el programa. Nada cambia hasta que pulse &lt;i&gt;Aceptar&lt;/i&gt;.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;&lt;b&gt;Tamaño del mundo&lt;/b&gt;: el mundo es un cuadrado de 3 a 30 celdas de lado.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Número de hormigas&lt;/b&gt;: de 1 a 30 hormigas salen del nido en cada generación.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Posición de la comida&lt;/b&gt; y &lt;b&gt;posición del nido&lt;/b&gt;: las celdas de la comida y del nido de las hormigas. X es la columna; Y, la fila; ambas se cuentan desde 0 en la esquina superior izquierda. Un valor fuera del mundo se devuelve al interior: la comida a la última columna o fila, el nido a 0.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Factor de feromona (alpha)&lt;/b&gt;: con la regla propia de la ventana, una hormiga que llega a la comida suma alpha veces la feromona de cada celda al peso de ruta de la celda, que solo crece, así que alpha cambia más los rastros que las decisiones de las hormigas. Con las reglas clásicas (la página Regla), las hormigas ponderan cada vecino por su feromona elevada a alpha: con 0 ignoran la feromona y se guían solo por la heurística; a partir de 1 los rastros las atraen y la colonia converge (con Ant System, alpha 2 la lleva al camino más corto en un mundo abierto).&lt;/p&gt;&lt;p&gt;&lt;b&gt;Factor heurístico (beta)&lt;/b&gt;: con la regla propia de la ventana, una hormiga que llega suma beta veces la heurística de cada celda, que crece más con los recorridos cortos, al peso de ruta de la celda. Con las reglas clásicas, las hormigas ponderan cada vecino por su cercanía a la comida elevada a beta: cuanto mayor es beta, más directamente se dirigen a la comida, haya muros o no.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Tasa de evaporación de la feromona (ro)&lt;/b&gt;: la fracción de feromona que se evapora en cada generación. 0 la conserva para siempre; 0,99 borra casi toda en cada generación. Con la regla propia de la ventana solo se evaporan los rastros mostrados, así que ro apenas cambia lo que hacen las hormigas. Con Ant System, un ro más alto hace que la colonia olvide antes los rastros viejos: se asienta antes en el camino más corto y olvida un camino que la llevó a una trampa. Con alpha 0, ro no cambia nada.&lt;/p&gt;&lt;p&gt;En un mundo más grande la colonia tarda más en asentarse en una ruta; más hormigas exploran más parte del mundo en cada generación.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Regla&lt;/b&gt; (la página Regla): cómo eligen las hormigas y cómo cambia la feromona, y los parámetros propios de la regla: q0 y xi de Ant Colony System, elite de Elitist, rank de Rank-based y restart de MAX-MIN Ant System. Con una semilla fija, cada inicio repite las mismas generaciones.&lt;/p&gt;&lt;p&gt;&lt;i&gt;Valores predeterminados&lt;/i&gt; rellena la página con los valores con los que arranca el programa. Nada cambia hasta que pulse &lt;i&gt;Aceptar&lt;/i&gt;.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -335,7 +335,7 @@
     </message>
     <message>
         <source>World Size: </source>
-        <translation>Tamaño del mundo: </translation>
+        <translation>Mundo: </translation>
     </message>
     <message>
         <source>Animation Speed:</source>
@@ -343,19 +343,19 @@
     </message>
     <message>
         <source>Shortest path this gen.</source>
-        <translation>Camino más corto de esta gen.</translation>
+        <translation>Camino más corto (gen.)</translation>
     </message>
     <message>
         <source>Shortest path so far</source>
-        <translation>Camino más corto hasta ahora</translation>
+        <translation>Camino más corto global</translation>
     </message>
     <message>
         <source>Show Pheromone Trails</source>
-        <translation>Mostrar rastros de feromona</translation>
+        <translation>Ver rastros de feromona</translation>
     </message>
     <message>
         <source>Show Grid</source>
-        <translation>Mostrar cuadrícula</translation>
+        <translation>Ver cuadrícula</translation>
     </message>
     <message>
         <source>Replays the last generation with one walking ant per ant of the colony</source>
@@ -566,31 +566,31 @@
     <name>Rule</name>
     <message>
         <source>the window&apos;s rule</source>
-        <translation>la regla de la ventana</translation>
+        <translation>Vormis</translation>
     </message>
     <message>
         <source>Ant System</source>
-        <translation>Sistema de Hormigas</translation>
+        <translation>Ant System</translation>
     </message>
     <message>
         <source>Ant Colony System</source>
-        <translation>Sistema de Colonia de Hormigas</translation>
+        <translation>Ant Colony System</translation>
     </message>
     <message>
         <source>MAX-MIN Ant System</source>
-        <translation>Sistema de Hormigas MAX-MIN</translation>
+        <translation>MAX-MIN Ant System</translation>
     </message>
     <message>
         <source>Elitist Ant System</source>
-        <translation>Sistema de Hormigas Elitista</translation>
+        <translation>Elitist Ant System</translation>
     </message>
     <message>
         <source>Rank-based Ant System</source>
-        <translation>Sistema de Hormigas basado en Rangos</translation>
+        <translation>Rank-based Ant System</translation>
     </message>
     <message>
         <source>Best-Worst Ant System</source>
-        <translation>Sistema de Hormigas Mejor-Peor</translation>
+        <translation>Best-Worst Ant System</translation>
     </message>
 </context>
 <context>
@@ -601,7 +601,7 @@
     </message>
     <message>
         <source>Ant Colony System: how often an ant takes the best-looking neighbour outright, 0 to 1</source>
-        <translation>Sistema de Colonia de Hormigas: con qué frecuencia una hormiga toma directamente el vecino más prometedor, de 0 a 1</translation>
+        <translation>Ant Colony System: con qué frecuencia una hormiga toma directamente el vecino más prometedor, de 0 a 1</translation>
     </message>
     <message>
         <source>x&amp;i: </source>
@@ -609,7 +609,7 @@
     </message>
     <message>
         <source>Ant Colony System: how far a cell&apos;s pheromone goes back to its start value when an ant enters it, 0 to 1</source>
-        <translation>Sistema de Colonia de Hormigas: cuánto vuelve la feromona de una celda hacia su valor inicial cuando una hormiga entra en ella, de 0 a 1</translation>
+        <translation>Ant Colony System: cuánto vuelve la feromona de una celda hacia su valor inicial cuando una hormiga entra en ella, de 0 a 1</translation>
     </message>
     <message>
         <source>&amp;elite: </source>
@@ -617,7 +617,7 @@
     </message>
     <message>
         <source>Elitist Ant System: how many ants&apos; pheromone the best path so far gains in every generation, 0 to 1000</source>
-        <translation>Sistema de Hormigas Elitista: la feromona de cuántas hormigas recibe además el mejor camino hasta ahora en cada generación, de 0 a 1000</translation>
+        <translation>Elitist Ant System: la feromona de cuántas hormigas recibe además el mejor camino hasta ahora en cada generación, de 0 a 1000</translation>
     </message>
     <message>
         <source>ran&amp;k: </source>
@@ -625,7 +625,7 @@
     </message>
     <message>
         <source>Rank-based Ant System&apos;s w: the w - 1 best ants of a generation add pheromone, 1 to 1000</source>
-        <translation>w del Sistema de Hormigas basado en Rangos: las w - 1 mejores hormigas de una generación depositan feromona, de 1 a 1000</translation>
+        <translation>w de Rank-based Ant System: las w - 1 mejores hormigas de una generación depositan feromona, de 1 a 1000</translation>
     </message>
     <message>
         <source>restar&amp;t: </source>
@@ -633,7 +633,7 @@
     </message>
     <message>
         <source>MAX-MIN Ant System: generations without a shorter path before the pheromone starts afresh; 0 never, up to 1000000</source>
-        <translation>Sistema de Hormigas MAX-MIN: generaciones sin un camino más corto antes de que la feromona empiece de nuevo; 0 nunca, hasta 1000000</translation>
+        <translation>MAX-MIN Ant System: generaciones sin un camino más corto antes de que la feromona empiece de nuevo; 0 nunca, hasta 1000000</translation>
     </message>
     <message>
         <source>Vormis (the window&apos;s own)</source>
@@ -649,7 +649,7 @@
     </message>
     <message>
         <source>Ant System</source>
-        <translation>Sistema de Hormigas</translation>
+        <translation>Ant System</translation>
     </message>
     <message>
         <source>Choice in proportion to pheromone^alpha × heuristic^beta. Each generation all pheromone loses the share ro, and each ant at the food adds 1/L to its path of L cells.</source>
@@ -661,11 +661,11 @@
     </message>
     <message>
         <source>Ant Colony System</source>
-        <translation>Sistema de Colonia de Hormigas</translation>
+        <translation>Ant Colony System</translation>
     </message>
     <message>
         <source>With probability q0 the best-looking cell outright, else as Ant System. Entering a cell takes its pheromone back towards the start by xi; only the best path so far gains.</source>
-        <translation>Con probabilidad q0, directamente la celda más prometedora; si no, como el Sistema de Hormigas. Entrar en una celda devuelve su feromona hacia el valor inicial según xi; solo gana el mejor camino hasta ahora.</translation>
+        <translation>Con probabilidad q0, directamente la celda más prometedora; si no, como Ant System. Entrar en una celda devuelve su feromona hacia el valor inicial según xi; solo gana el mejor camino hasta ahora.</translation>
     </message>
     <message>
         <source>Dorigo, Gambardella, IEEE Trans. Evol. Comp. 1(1):53–66, 1997.</source>
@@ -673,11 +673,11 @@
     </message>
     <message>
         <source>MAX-MIN Ant System</source>
-        <translation>Sistema de Hormigas MAX-MIN</translation>
+        <translation>MAX-MIN Ant System</translation>
     </message>
     <message>
         <source>As Ant System, but only the generation&apos;s best ant adds pheromone, which stays between two bounds; after restart generations without a shorter path it starts afresh.</source>
-        <translation>Como el Sistema de Hormigas, pero solo la mejor hormiga de la generación deposita feromona, que se mantiene entre dos límites; tras restart generaciones sin un camino más corto, empieza de nuevo.</translation>
+        <translation>Como Ant System, pero solo la mejor hormiga de la generación deposita feromona, que se mantiene entre dos límites; tras restart generaciones sin un camino más corto, empieza de nuevo.</translation>
     </message>
     <message>
         <source>Stützle, Hoos, Future Generation Computer Systems 16(8):889–914, 2000.</source>
@@ -685,11 +685,11 @@
     </message>
     <message>
         <source>Elitist Ant System</source>
-        <translation>Sistema de Hormigas Elitista</translation>
+        <translation>Elitist Ant System</translation>
     </message>
     <message>
         <source>Ant System in which the best path so far gains as much pheromone more in every generation as elite more ants would give it.</source>
-        <translation>Sistema de Hormigas en el que el mejor camino hasta ahora recibe en cada generación tanta feromona adicional como le darían elite hormigas más.</translation>
+        <translation>Ant System en el que el mejor camino hasta ahora recibe en cada generación tanta feromona adicional como le darían elite hormigas más.</translation>
     </message>
     <message>
         <source>The elitist strategy of Dorigo, Maniezzo, Colorni, IEEE Trans. SMC-B 26(1):29–41, 1996.</source>
@@ -697,7 +697,7 @@
     </message>
     <message>
         <source>Rank-based Ant System</source>
-        <translation>Sistema de Hormigas basado en Rangos</translation>
+        <translation>Rank-based Ant System</translation>
     </message>
     <message>
         <source>Only the rank - 1 best ants of the generation add pheromone, the better ranked the more, and the best path so far as much as rank ants.</source>
@@ -709,7 +709,7 @@
     </message>
     <message>
         <source>Best-Worst Ant System</source>
-        <translation>Sistema de Hormigas Mejor-Peor</translation>
+        <translation>Best-Worst Ant System</translation>
     </message>
     <message>
         <source>The best path so far gains pheromone, the generation&apos;s longest path loses more, the pheromone mutates, and the colony starts afresh once it has converged.</source>

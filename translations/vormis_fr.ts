@@ -343,19 +343,19 @@
     </message>
     <message>
         <source>Shortest path this gen.</source>
-        <translation>Plus court chemin de la gén.</translation>
+        <translation>Plus court chemin (gén.)</translation>
     </message>
     <message>
         <source>Shortest path so far</source>
-        <translation>Plus court chemin jusqu&apos;ici</translation>
+        <translation>Plus court chemin trouvé</translation>
     </message>
     <message>
         <source>Show Pheromone Trails</source>
-        <translation>Afficher les pistes de phéromone</translation>
+        <translation>Pistes de phéromone</translation>
     </message>
     <message>
         <source>Show Grid</source>
-        <translation>Afficher la grille</translation>
+        <translation>Grille</translation>
     </message>
     <message>
         <source>Replays the last generation with one walking ant per ant of the colony</source>
@@ -566,7 +566,7 @@
     <name>Rule</name>
     <message>
         <source>the window&apos;s rule</source>
-        <translation>la règle de la fenêtre</translation>
+        <translation>Vormis</translation>
     </message>
     <message>
         <source>Ant System</source>
