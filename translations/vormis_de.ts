@@ -375,7 +375,7 @@
     </message>
     <message>
         <source>Generations per advance</source>
-        <translation>Generationen pro Weiter</translation>
+        <translation>Generationen pro Klick auf Weiter</translation>
     </message>
     <message>
         <source>How many generations one press of Advance runs, 1 to 30</source>

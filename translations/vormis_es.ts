@@ -375,7 +375,7 @@
     </message>
     <message>
         <source>Generations per advance</source>
-        <translation>Generaciones por avance</translation>
+        <translation>Generaciones por pulsación de Avanzar</translation>
     </message>
     <message>
         <source>How many generations one press of Advance runs, 1 to 30</source>

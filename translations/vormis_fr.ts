@@ -375,7 +375,7 @@
     </message>
     <message>
         <source>Generations per advance</source>
-        <translation>Générations par avancée</translation>
+        <translation>Générations par appui sur Avancer</translation>
     </message>
     <message>
         <source>How many generations one press of Advance runs, 1 to 30</source>

@@ -1,6 +1,4 @@
-// The window's, the dialog's and Qt's texts follow the language, English
-// brings the old ones back, no text is cut off and no mnemonic is doubled.
-#include "antconfig.h"
+// The window in each language: its texts and Qt's follow, fit, and keep their mnemonics unique.
 #include "configdialog.h"
 #include "language.h"
 #include "mainwindow_probe.h"
@@ -8,24 +6,25 @@
 #include "test_support.h"
 
 #include <QComboBox>
-#include <QGroupBox>
 #include <QListWidget>
 #include <QMenuBar>
 
-static void verifyUniqueMnemonics(const QStringList &texts)
+// No two of the labels, buttons or actions share a mnemonic.
+template <typename T>
+static void verifyUniqueMnemonics(const QList<T *> &objects)
 {
     QStringList keys;
-    for (const QString &text : texts)
-        keys << QKeySequence::mnemonic(text).toString();
+    for (const QObject *object : objects)
+        keys << QKeySequence::mnemonic(object->property("text").toString()).toString();
     keys.removeAll(QString());
-    QVERIFY2(keys.removeDuplicates() == 0, qPrintable(texts.join(QLatin1Char('|'))));
+    QVERIFY2(keys.removeDuplicates() == 0, qPrintable(keys.join(QLatin1Char(' '))));
 }
 
 // Every shown label, button and combo box of top is as large as its text needs.
 static void verifyTextsFit(QWidget *top)
 {
     QCoreApplication::processEvents(); // the layouts' pending requests
-    QStringList texts;
+    QList<QWidget *> shown;
     for (QWidget *w : top->findChildren<QWidget *>()) {
         auto *label = qobject_cast<QLabel *>(w);
         auto *button = qobject_cast<QAbstractButton *>(w);
@@ -33,10 +32,10 @@ static void verifyTextsFit(QWidget *top)
         if (w->isVisible() && (label || button || qobject_cast<QComboBox *>(w)) && !text.isEmpty()) {
             QVERIFY2(label && label->wordWrap() ? w->heightForWidth(w->width()) <= w->height()
                                                 : w->sizeHint().width() <= w->width(), qPrintable(text));
-            texts << text;
+            shown << w;
         }
     }
-    verifyUniqueMnemonics(texts);
+    verifyUniqueMnemonics(shown);
 }
 
 class LanguageTest : public WindowTestCase
@@ -44,17 +43,14 @@ class LanguageTest : public WindowTestCase
     Q_OBJECT
 
 private slots:
-    // The tag lists the languages, most wanted first.  The window and the
-    // dialog are as small as their layouts let them be, with the chart shown.
-    void textsFollowTheLanguageAndFit_data()
+    void textsFollowTheLanguageAndFit_data() // the tag: the languages, most wanted first
     {
-        QTest::addColumn<QStringList>("texts"); // a window's, a dialog page's, a rule's, Qt's
-        const QStringList en{"Example", "Simulation parameters", "the window's rule", "Cancel"};
-        QTest::newRow("de-DE") << QStringList{"Beispiel", "Simulationsparameter", "Vormis", "Abbrechen"};
-        QTest::newRow("fr") << QStringList{"Exemple", "Paramètres de la simulation", "Vormis", "Annuler"};
-        QTest::newRow("pt-BR,es") << QStringList{"Ejemplo", "Parámetros de la simulación", "Vormis", "Cancelar"};
-        QTest::newRow("en-GB,fr") << en;
-        QTest::newRow("C") << en;
+        QTest::addColumn<QStringList>("texts"); // a window's, a dialog's, a rule's, Qt's
+        QTest::newRow("de-DE") << QStringList{"Beispiel", "Ameisen", "Vormis", "Abbrechen"};
+        QTest::newRow("fr") << QStringList{"Exemple", "Fourmis", "Vormis", "Annuler"};
+        QTest::newRow("pt-BR,es") << QStringList{"Ejemplo", "Hormigas", "Vormis", "Cancelar"};
+        QTest::newRow("en-GB,fr") << QStringList{"Example", "Ants", "the window's rule", "Cancel"};
+        QTest::newRow("C,de") << QStringList{"Example", "Ants", "the window's rule", "Cancel"};
     }
 
     void textsFollowTheLanguageAndFit()
@@ -68,32 +64,25 @@ private slots:
         QCOMPARE(probe.exampleButton()->text(), texts[0]);
         window.show();
         probe.convergence()->toggleViewAction()->trigger();
-        window.resize(1, 1);
+        window.resize(1, 1); // as small as its layout lets it be
         QVERIFY(window.width() <= 1280); // with the chart, on a classroom's projector
         verifyTextsFit(&window);
-        QStringList menus;
-        for (const QAction *menu : window.menuBar()->actions()) {
-            QStringList items;
-            for (const QAction *item : menu->menu()->actions())
-                items << item->text();
+        verifyUniqueMnemonics(window.menuBar()->actions());
+        for (const QAction *menu : window.menuBar()->actions())
             if (texts[0] != QLatin1String("Example")) // English keeps "&Advance" and "Start &Animation"
-                verifyUniqueMnemonics(items);
-            menus << menu->text();
-        }
-        verifyUniqueMnemonics(menus);
+                verifyUniqueMnemonics(menu->menu()->actions());
 
         QTest::mouseClick(probe.configureButton(), Qt::LeftButton);
         ConfigDialog *dialog = probe.configDialog();
-        QCOMPARE(dialog->parametersPage->findChild<QGroupBox *>()->title(), texts[1]);
         dialog->resize(1, 1);
+        verifyTextsFit(dialog); // the Ants page
         auto *pages = dialog->findChild<QListWidget *>(QStringLiteral("pageList"));
+        QCOMPARE(pages->item(0)->text(), texts[1]);
+        pages->setCurrentRow(1);
         auto *rules = dialog->findChild<QComboBox *>(QStringLiteral("ruleBox"));
-        for (int page = 0; page < pages->count(); ++page) {
-            pages->setCurrentRow(page);
-            for (int rule = 0; rule < rules->count(); ++rule) {
-                rules->setCurrentIndex(rule); // its lines under the rule
-                verifyTextsFit(dialog);
-            }
+        for (int rule = 0; rule < rules->count(); ++rule) {
+            rules->setCurrentIndex(rule); // the lines under each rule
+            verifyTextsFit(dialog);
         }
     }
 };
