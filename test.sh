@@ -4,10 +4,11 @@
 #   ./test.sh          the quick check: build/ (release with debug
 #                      information), all its CTest tests and the length of
 #                      every function (tools/check-function-size.py)
-#   ./test.sh --full   also the sanitizer build (build-asan/, AddressSanitizer
-#                      and UndefinedBehaviorSanitizer) and its tests, the
-#                      fuzzers, the package check and the engine's mutation
-#                      check; this is what CI runs
+#   ./test.sh --full   also the translations' check (complete and up to date
+#                      with the sources), the sanitizer build (build-asan/,
+#                      AddressSanitizer and UndefinedBehaviorSanitizer) and
+#                      its tests, the fuzzers, the package check and the
+#                      engine's mutation check; this is what CI runs
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -34,7 +35,7 @@ tools/check-function-size.py
 [ "$full" = 1 ] || exit 0
 
 # Further checks that need tools of their own; each script says what it does.
-for check in tools/check-fuzz.sh tools/check-package.sh tools/check-mutants.py; do
+for check in tools/check-translations.py tools/check-fuzz.sh tools/check-package.sh tools/check-mutants.py; do
   echo "== $check"
   "$check"
 done
