@@ -1,9 +1,11 @@
 #include "exitstatus.h"
+#include "language.h"
 #include "mainwindow.h"
 #include "windowoptions.h"
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <algorithm>
 #include <iostream>
@@ -92,6 +94,9 @@ int main(int argc, char **argv)
     }
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vormis.Vormis"));
+    // The window in the user's language; the messages on the terminal above
+    // stay English, as vormis-run's do.
+    installTranslations(QLocale::system().uiLanguages());
     MainWindow window;
     if (start.given)
         window.openWorld(start.world, start.seed, QFileInfo(start.worldFile).fileName());

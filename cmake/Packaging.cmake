@@ -168,6 +168,11 @@ foreach(plugin ${vormis_plugins})
 endforeach()
 list(REMOVE_DUPLICATES vormis_plugin_packages)
 string(REPLACE ";" ", " CPACK_DEBIAN_PACKAGE_DEPENDS "${vormis_plugin_packages}")
+# The window's translations are compiled in; Qt's own dialogs (file dialogs,
+# message-box buttons) speak the same language only with Qt's translations.
+if(TARGET vormis)
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
+endif()
 set(VORMIS_DEB_EXTRA_DEPENDS "" CACHE STRING
     "More run-time dependencies for the Debian package, comma-separated")
 if(VORMIS_DEB_EXTRA_DEPENDS)

@@ -7,6 +7,8 @@
 // show it yet.
 class AnimConfig : public QWidget
 {
+    Q_OBJECT
+
 public:
     AnimConfig(QWidget *parent = nullptr);
 };

@@ -125,14 +125,19 @@ QGroupBox *AntConfig::createParametersGroup(const QList<Row> &rows)
     for (int row = 0; row < rows.size(); ++row) {
         parametersLayout->addWidget(rows[row].first, row, 0);
         parametersLayout->addWidget(rows[row].second, row, 1);
-        // Screen readers get the label's words, without mnemonic and colon.
-        QString name = rows[row].first->text().remove(QLatin1Char('&')).trimmed();
-        name.chop(name.endsWith(QLatin1Char(':')) ? 1 : 0);
-        rows[row].second->setAccessibleName(name);
+        rows[row].second->setAccessibleName(spokenName(rows[row].first->text()));
         rows[row].second->setAccessibleDescription(descriptions.at(row));
     }
     parametersGroup->setLayout(parametersLayout);
     return parametersGroup;
+}
+
+QString spokenName(const QString &label)
+{
+    QString name = QString(label).remove(QLatin1Char('&')).trimmed();
+    if (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    return name.trimmed(); // French puts a space before the colon
 }
 
 void AntConfig::applyTo(World &world) const

@@ -17,6 +17,8 @@ class QSpinBox;
 // window reads and fills the input widgets directly.
 class AntConfig : public QWidget
 {
+    Q_OBJECT
+
 public:
     QSpinBox *worldSizeSpinBox;
     QSpinBox *antCountSpinBox;
@@ -43,5 +45,8 @@ private:
     QList<Row> createFactorFields();
     QGroupBox *createParametersGroup(const QList<Row> &rows);
 };
+
+// A field's label as screen readers say it: without mnemonic and colon.
+QString spokenName(const QString &label);
 
 #endif

@@ -14,6 +14,8 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 ConfigDialog::ConfigDialog(QWidget *parent)
     : QDialog(parent)
 {
@@ -53,7 +55,7 @@ void ConfigDialog::createPages()
     pageStack = new QStackedWidget;
     pageStack->setObjectName(QStringLiteral("pageStack"));
     pageStack->setMinimumWidth(450);
-    pageStack->addWidget(parametersPage);
+    stackPage(parametersPage);
 
     createPageItems();
     pageList->setCurrentRow(0);
@@ -112,9 +114,17 @@ void ConfigDialog::addPageItem(const QIcon &icon, const QString &name)
     item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
 }
 
-void ConfigDialog::addPage(QWidget *page, const QIcon &icon, const QString &name)
+// The stack's fixed minimum width would otherwise let a page be squeezed
+// below what its texts need, which a longer translation can exceed.
+void ConfigDialog::stackPage(QWidget *page)
 {
     pageStack->addWidget(page);
+    pageStack->setMinimumWidth(std::max(pageStack->minimumWidth(), page->minimumSizeHint().width()));
+}
+
+void ConfigDialog::addPage(QWidget *page, const QIcon &icon, const QString &name)
+{
+    stackPage(page);
     addPageItem(icon, name);
 }
 

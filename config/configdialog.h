@@ -47,6 +47,7 @@ private:
     QPushButton *cancelButton;
 
     void createPages();
+    void stackPage(QWidget *page);
     void createPageItems();
     void addPageItem(const QIcon &icon, const QString &name);
     QHBoxLayout *createButtons();

@@ -1,5 +1,7 @@
 #include "rulechoice.h"
 
+#include "antconfig.h"
+
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDoubleSpinBox>
@@ -46,7 +48,8 @@ const ParameterSpec kParameters[] = {
 };
 
 // What the page says of each rule, by its short name.  A rule without a line
-// here shows the engine's title alone.
+// here shows the engine's title alone.  A literal ends after each dash: lupdate
+// would read the digits after "\u2013" as part of the character.
 struct RuleText
 {
     const char *name;
@@ -65,28 +68,28 @@ const RuleText kRuleTexts[] = {
      QT_TRANSLATE_NOOP("RuleChoice", "Choice in proportion to pheromone^alpha \u00d7 heuristic^beta. Each generation "
                                      "all pheromone loses the share ro, and each ant at the food adds 1/L to its path "
                                      "of L cells."),
-     QT_TRANSLATE_NOOP("RuleChoice", "Dorigo, Maniezzo, Colorni, IEEE Trans. SMC-B 26(1):29\u201341, 1996.")},
+     QT_TRANSLATE_NOOP("RuleChoice", "Dorigo, Maniezzo, Colorni, IEEE Trans. SMC-B 26(1):29\u2013" "41, 1996.")},
     {"acs", QT_TRANSLATE_NOOP("RuleChoice", "Ant Colony System"),
      QT_TRANSLATE_NOOP("RuleChoice", "With probability q0 the best-looking cell outright, else as Ant System. Entering "
                                      "a cell takes its pheromone back towards the start by xi; only the best path so "
                                      "far gains."),
-     QT_TRANSLATE_NOOP("RuleChoice", "Dorigo, Gambardella, IEEE Trans. Evol. Comp. 1(1):53\u201366, 1997.")},
+     QT_TRANSLATE_NOOP("RuleChoice", "Dorigo, Gambardella, IEEE Trans. Evol. Comp. 1(1):53\u2013" "66, 1997.")},
     {"mmas", QT_TRANSLATE_NOOP("RuleChoice", "MAX-MIN Ant System"),
      QT_TRANSLATE_NOOP("RuleChoice", "As Ant System, but only the generation's best ant adds pheromone, which stays "
                                      "between two bounds; after restart generations without a shorter path it starts "
                                      "afresh."),
-     QT_TRANSLATE_NOOP("RuleChoice", "St\u00fctzle, Hoos, Future Generation Computer Systems 16(8):889\u2013914, "
+     QT_TRANSLATE_NOOP("RuleChoice", "St\u00fctzle, Hoos, Future Generation Computer Systems 16(8):889\u2013" "914, "
                                      "2000.")},
     {"eas", QT_TRANSLATE_NOOP("RuleChoice", "Elitist Ant System"),
      QT_TRANSLATE_NOOP("RuleChoice", "Ant System in which the best path so far gains as much pheromone more in every "
                                      "generation as elite more ants would give it."),
      QT_TRANSLATE_NOOP("RuleChoice", "The elitist strategy of Dorigo, Maniezzo, Colorni, IEEE Trans. SMC-B "
-                                     "26(1):29\u201341, 1996.")},
+                                     "26(1):29\u2013" "41, 1996.")},
     {"ras", QT_TRANSLATE_NOOP("RuleChoice", "Rank-based Ant System"),
      QT_TRANSLATE_NOOP("RuleChoice", "Only the rank - 1 best ants of the generation add pheromone, the better ranked "
                                      "the more, and the best path so far as much as rank ants."),
      QT_TRANSLATE_NOOP("RuleChoice", "Bullnheimer, Hartl, Strauss, Central European J. of Operations Research "
-                                     "7(1):25\u201338, 1999.")},
+                                     "7(1):25\u2013" "38, 1999.")},
     {"bwas", QT_TRANSLATE_NOOP("RuleChoice", "Best-Worst Ant System"),
      QT_TRANSLATE_NOOP("RuleChoice", "The best path so far gains pheromone, the generation's longest path loses more, "
                                      "the pheromone mutates, and the colony starts afresh once it has converged."),
@@ -112,16 +115,6 @@ QString ruleDisplayName(Rule rule)
 double parameterValue(const World &world, Parameter parameter)
 {
     return worldParameters(world)[static_cast<std::size_t>(parameter)].constFirst().toDouble();
-}
-
-// The label's words without mnemonic and colon, for screen readers.
-QString spokenName(const QString &label)
-{
-    QString name = label;
-    name.remove(QLatin1Char('&'));
-    name = name.trimmed();
-    name.chop(name.endsWith(QLatin1Char(':')) ? 1 : 0);
-    return name;
 }
 
 } // namespace

@@ -31,7 +31,7 @@ QString ConvergenceChart::settingsText(const World &world)
 {
     const ParameterValues values = worldParameters(world);
     const auto value = [&values](Parameter p) { return values[static_cast<std::size_t>(p)].constFirst(); };
-    QString rule = tr(ruleTitle(world.rule));
+    QString rule = translatedRuleTitle(world.rule);
     for (int p = static_cast<int>(Parameter::Ants) + 1; p < kParameterCount; ++p) {
         const auto parameter = static_cast<Parameter>(p);
         if (ruleTakes(QLatin1String(ruleName(world.rule)), parameter))

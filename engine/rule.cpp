@@ -1,5 +1,9 @@
 #include "rule.h"
 
+// Marks the titles for lupdate, under the context "Rule", for the window's
+// translations; the engine knows no Qt, and the mark leaves the text as it is.
+#define QT_TRANSLATE_NOOP(context, text) text
+
 namespace {
 
 struct RuleNames
@@ -11,13 +15,13 @@ struct RuleNames
 };
 
 constexpr RuleNames kRules[] = {
-    {Rule::Vormis, "vormis", "the window's rule", false},
-    {Rule::AntSystem, "as", "Ant System", false},
-    {Rule::AntColonySystem, "acs", "Ant Colony System", false},
-    {Rule::MaxMinAntSystem, "mmas", "MAX-MIN Ant System", true},
-    {Rule::ElitistAntSystem, "eas", "Elitist Ant System", false},
-    {Rule::RankBasedAntSystem, "ras", "Rank-based Ant System", false},
-    {Rule::BestWorstAntSystem, "bwas", "Best-Worst Ant System", true},
+    {Rule::Vormis, "vormis", QT_TRANSLATE_NOOP("Rule", "the window's rule"), false},
+    {Rule::AntSystem, "as", QT_TRANSLATE_NOOP("Rule", "Ant System"), false},
+    {Rule::AntColonySystem, "acs", QT_TRANSLATE_NOOP("Rule", "Ant Colony System"), false},
+    {Rule::MaxMinAntSystem, "mmas", QT_TRANSLATE_NOOP("Rule", "MAX-MIN Ant System"), true},
+    {Rule::ElitistAntSystem, "eas", QT_TRANSLATE_NOOP("Rule", "Elitist Ant System"), false},
+    {Rule::RankBasedAntSystem, "ras", QT_TRANSLATE_NOOP("Rule", "Rank-based Ant System"), false},
+    {Rule::BestWorstAntSystem, "bwas", QT_TRANSLATE_NOOP("Rule", "Best-Worst Ant System"), true},
 };
 
 const RuleNames &namesOf(Rule rule)

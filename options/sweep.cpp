@@ -2,6 +2,7 @@
 
 #include "numbers.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QSet>
@@ -357,6 +358,11 @@ QString shellQuoted(const QStringList &arguments)
         quoted << argument;
     }
     return quoted.join(QLatin1Char(' '));
+}
+
+QString translatedRuleTitle(Rule rule)
+{
+    return QCoreApplication::translate("Rule", ruleTitle(rule));
 }
 
 QString valueTitle(Parameter parameter, const QString &value)

@@ -83,6 +83,9 @@ bool readRules(const QString &text, QStringList &values, QString &why);
 // it is plain.
 QString shellQuoted(const QStringList &arguments);
 
+// The rule's title in the window's language ("Ant System"); as the engine
+// gives it while no translation is installed, as in vormis-run.
+QString translatedRuleTitle(Rule rule);
 // A value as people read it: a rule by its title and short name ("Ant
 // System (as)"), any other value as it is.
 QString valueTitle(Parameter parameter, const QString &value);

@@ -139,6 +139,7 @@ if [ -z "$long_lines" ]; then ok "Description lines fit in 80 columns"; else bad
 depends=$(field Depends)
 depends_names=" $(tr ',|' '\n' <<<"$depends" | sed 's/(.*)//; s/:any//; s/[[:space:]]//g' | grep -v '^$' | tr '\n' ' ')"
 echo "          Depends: $depends"
+expect_field Recommends qt6-translations-l10n
 for pkg in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
     case "$depends_names" in
     *" $pkg "*) ok "Depends lists $pkg" ;;
@@ -278,6 +279,10 @@ for c in Education Science; do
     esac
 done
 check "Comment and Keywords are set" test -n "$(key Comment)" -a -n "$(key Keywords)"
+for lang in de fr es; do
+    check "Name, GenericName and Comment in [$lang]" \
+        test -n "$(key "Name\[$lang\]")" -a -n "$(key "GenericName\[$lang\]")" -a -n "$(key "Comment\[$lang\]")"
+done
 
 # --- AppStream metadata ---------------------------------------------------
 
@@ -298,6 +303,10 @@ expect_tag() {
     got=$(tag "$1")
     if [ "$got" = "$2" ]; then ok "metainfo <$1> is $got"; else bad "metainfo <$1> is '$got', expected '$2'"; fi
 }
+for lang in de fr es; do
+    check "metainfo has a name and a summary in $lang" \
+        grep -q "<name xml:lang=\"$lang\">.*<summary xml:lang=\"$lang\">" <<<"$(tr -d '\n' <"$metainfo")"
+done
 expect_tag id "$APP_ID"
 expect_tag launchable "$APP_ID.desktop"
 expect_tag project_license GPL-3.0-or-later

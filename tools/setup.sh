@@ -11,6 +11,7 @@ set -euo pipefail
 VORMIS_PACKAGES=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev libgif-dev zlib1g-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core
   clang libclang-rt-dev

@@ -13,6 +13,7 @@
 #include "convergencedock.h"
 #include "rulepage.h"
 #include "simulationmenu.h"
+#include "sweep.h"
 #include "viewzoom.h"
 #include "worldeditor.h"
 
@@ -131,7 +132,7 @@ void MainWindow::createControlButtons()
 // world's size, each beside its name.
 QGroupBox *MainWindow::createStatusBox()
 {
-    auto *statusBox = new QGroupBox(QStringLiteral("Status"));
+    auto *statusBox = new QGroupBox(tr("Status"));
     auto *statusGrid = new QGridLayout;
     auto *generationName = new QLabel(tr("Generation: "));
     auto *antsName = new QLabel(tr("Ants: "));
@@ -362,7 +363,7 @@ void MainWindow::loadWorld(const World &world, std::optional<std::uint32_t> seed
 void MainWindow::showTitle()
 {
     const bool ownRule = colony->rule() == Rule::Vormis;
-    const QString rule = ownRule ? QString() : tr(ruleTitle(colony->rule()));
+    const QString rule = ownRule ? QString() : translatedRuleTitle(colony->rule());
     QString document = worldFileName;
     if (!rule.isEmpty())
         document = document.isEmpty() ? rule : tr("%1 (%2)").arg(document, rule);
