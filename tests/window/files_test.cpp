@@ -27,12 +27,17 @@ class FilesTest : public WindowTestCase
             out.write(text);
         return path;
     }
-    // Presses button on the message box that opens next.
+    int m_requests = 0;
+
+    // Presses button on the message box that opens next; a request that no
+    // box answered is forgotten at the next.
     void answerNextBox(QMessageBox::StandardButton button)
     {
         m_said = QStringLiteral("no message box");
-        QTimer::singleShot(0, this, [this, button] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+        const int request = ++m_requests;
+        QTimer::singleShot(0, this, [this, button, request] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (request == m_requests && box && box->button(button)) {
                 m_said = box->text();
                 box->button(button)->click();
             }
