@@ -985,4 +985,103 @@
         <translation>Ctrl+0</translation>
     </message>
 </context>
+<context>
+    <name>WorldFiles</name>
+    <message>
+        <source>&amp;Open World…</source>
+        <translation>Welt ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>Open a world file: its size, home, food and walls</source>
+        <translation>Eine Weltdatei öffnen: ihre Größe, Nest, Futter und Wände</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Save World</source>
+        <translation>Welt &amp;speichern</translation>
+    </message>
+    <message>
+        <source>Save the world to its file, or ask for one</source>
+        <translation>Die Welt in ihre Datei speichern oder nach einer fragen</translation>
+    </message>
+    <message>
+        <source>Save World &amp;As…</source>
+        <translation>Welt speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+S</source>
+        <translation>Ctrl+Shift+S</translation>
+    </message>
+    <message>
+        <source>Save the world to a file of your choice</source>
+        <translation>Die Welt in eine Datei Ihrer Wahl speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Export Picture…</source>
+        <translation>Bild &amp;exportieren…</translation>
+    </message>
+    <message>
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message>
+        <source>Save the world as shown as a PNG picture</source>
+        <translation>Die Welt, wie sie zu sehen ist, als PNG-Bild speichern</translation>
+    </message>
+    <message>
+        <source>Unsaved Edits</source>
+        <translation>Ungespeicherte Änderungen</translation>
+    </message>
+    <message>
+        <source>The world has edits that are not saved. Save them?</source>
+        <translation>Die Welt hat Änderungen, die nicht gespeichert sind. Speichern?</translation>
+    </message>
+    <message>
+        <source>Open World</source>
+        <translation>Welt öffnen</translation>
+    </message>
+    <message>
+        <source>%1: a %2x%2 world; the window shows 3 to %3 cells a side, vormis-run takes larger worlds</source>
+        <translation>%1: eine %2x%2-Welt; das Fenster zeigt 3 bis %3 Zellen je Seite, vormis-run nimmt größere Welten</translation>
+    </message>
+    <message>
+        <source>World files (*.txt);;All files (*)</source>
+        <translation>Weltdateien (*.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Save World As</source>
+        <translation>Welt speichern unter</translation>
+    </message>
+    <message>
+        <source>Save World</source>
+        <translation>Welt speichern</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>Bild exportieren</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>%1: the picture could not be made</source>
+        <translation>%1: Das Bild konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>world</source>
+        <translation>welt</translation>
+    </message>
+</context>
 </TS>

@@ -985,4 +985,103 @@
         <translation>Ctrl+0</translation>
     </message>
 </context>
+<context>
+    <name>WorldFiles</name>
+    <message>
+        <source>&amp;Open World…</source>
+        <translation>&amp;Abrir mundo…</translation>
+    </message>
+    <message>
+        <source>Open a world file: its size, home, food and walls</source>
+        <translation>Abrir un archivo de mundo: su tamaño, nido, comida y muros</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Abrir &amp;reciente</translation>
+    </message>
+    <message>
+        <source>&amp;Save World</source>
+        <translation>&amp;Guardar mundo</translation>
+    </message>
+    <message>
+        <source>Save the world to its file, or ask for one</source>
+        <translation>Guardar el mundo en su archivo, o pedir uno</translation>
+    </message>
+    <message>
+        <source>Save World &amp;As…</source>
+        <translation>Guardar mundo &amp;como…</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+S</source>
+        <translation>Ctrl+Shift+S</translation>
+    </message>
+    <message>
+        <source>Save the world to a file of your choice</source>
+        <translation>Guardar el mundo en un archivo de su elección</translation>
+    </message>
+    <message>
+        <source>&amp;Export Picture…</source>
+        <translation>&amp;Exportar imagen…</translation>
+    </message>
+    <message>
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message>
+        <source>Save the world as shown as a PNG picture</source>
+        <translation>Guardar el mundo tal como se ve como imagen PNG</translation>
+    </message>
+    <message>
+        <source>Unsaved Edits</source>
+        <translation>Cambios sin guardar</translation>
+    </message>
+    <message>
+        <source>The world has edits that are not saved. Save them?</source>
+        <translation>El mundo tiene cambios sin guardar. ¿Guardarlos?</translation>
+    </message>
+    <message>
+        <source>Open World</source>
+        <translation>Abrir mundo</translation>
+    </message>
+    <message>
+        <source>%1: a %2x%2 world; the window shows 3 to %3 cells a side, vormis-run takes larger worlds</source>
+        <translation>%1: un mundo de %2x%2; la ventana muestra de 3 a %3 celdas de lado, vormis-run admite mundos mayores</translation>
+    </message>
+    <message>
+        <source>World files (*.txt);;All files (*)</source>
+        <translation>Archivos de mundo (*.txt);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Save World As</source>
+        <translation>Guardar mundo como</translation>
+    </message>
+    <message>
+        <source>Save World</source>
+        <translation>Guardar mundo</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>Exportar imagen</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Imágenes PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>%1: the picture could not be made</source>
+        <translation>%1: no se pudo crear la imagen</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>world</source>
+        <translation>mundo</translation>
+    </message>
+</context>
 </TS>

@@ -985,4 +985,103 @@
         <translation>Ctrl+0</translation>
     </message>
 </context>
+<context>
+    <name>WorldFiles</name>
+    <message>
+        <source>&amp;Open World…</source>
+        <translation>&amp;Ouvrir un monde…</translation>
+    </message>
+    <message>
+        <source>Open a world file: its size, home, food and walls</source>
+        <translation>Ouvrir un fichier de monde&#xa0;: sa taille, le nid, la nourriture et les murs</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Ouverts &amp;récemment</translation>
+    </message>
+    <message>
+        <source>&amp;Save World</source>
+        <translation>&amp;Enregistrer le monde</translation>
+    </message>
+    <message>
+        <source>Save the world to its file, or ask for one</source>
+        <translation>Enregistrer le monde dans son fichier, ou en demander un</translation>
+    </message>
+    <message>
+        <source>Save World &amp;As…</source>
+        <translation>Enregistrer le monde &amp;sous…</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+S</source>
+        <translation>Ctrl+Shift+S</translation>
+    </message>
+    <message>
+        <source>Save the world to a file of your choice</source>
+        <translation>Enregistrer le monde dans le fichier de votre choix</translation>
+    </message>
+    <message>
+        <source>&amp;Export Picture…</source>
+        <translation>E&amp;xporter l&apos;image…</translation>
+    </message>
+    <message>
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message>
+        <source>Save the world as shown as a PNG picture</source>
+        <translation>Enregistrer le monde tel qu&apos;il est affiché en image PNG</translation>
+    </message>
+    <message>
+        <source>Unsaved Edits</source>
+        <translation>Modifications non enregistrées</translation>
+    </message>
+    <message>
+        <source>The world has edits that are not saved. Save them?</source>
+        <translation>Le monde a des modifications qui ne sont pas enregistrées. Les enregistrer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Open World</source>
+        <translation>Ouvrir un monde</translation>
+    </message>
+    <message>
+        <source>%1: a %2x%2 world; the window shows 3 to %3 cells a side, vormis-run takes larger worlds</source>
+        <translation>%1&#xa0;: un monde de %2x%2&#xa0;; la fenêtre montre de 3 à %3 cases de côté, vormis-run accepte des mondes plus grands</translation>
+    </message>
+    <message>
+        <source>World files (*.txt);;All files (*)</source>
+        <translation>Fichiers de monde (*.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Save World As</source>
+        <translation>Enregistrer le monde sous</translation>
+    </message>
+    <message>
+        <source>Save World</source>
+        <translation>Enregistrer le monde</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>Exporter l&apos;image</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Images PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>%1: the picture could not be made</source>
+        <translation>%1&#xa0;: l&apos;image n&apos;a pas pu être créée</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>world</source>
+        <translation>monde</translation>
+    </message>
+</context>
 </TS>
