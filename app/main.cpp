@@ -4,7 +4,6 @@
 #include "windowoptions.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QLocale>
 
 #include <algorithm>
@@ -99,7 +98,7 @@ int main(int argc, char **argv)
     installTranslations(QLocale::system().uiLanguages());
     MainWindow window;
     if (start.given)
-        window.openWorld(start.world, start.seed, QFileInfo(start.worldFile).fileName());
+        window.openWorld(start.world, start.seed, start.worldFile);
     window.show();
     return application.exec();
 }

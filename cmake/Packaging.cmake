@@ -5,7 +5,7 @@
 #   (cd build-pkg && cpack -G DEB)     ->  build-pkg/vormis_<version>_<arch>.deb
 #
 # Only the two programs and their data files are installed: the programs,
-# the menu entry, the AppStream metadata, the icon in the hicolor theme's
+# the example worlds, the menu entry, the AppStream metadata, the icon in the hicolor theme's
 # sizes, the manual pages, the copyright file and the changelog.  The static
 # libraries, the tests and the benchmarks have no install rules.
 # tools/check-package.sh builds the package and checks what is in it.
@@ -55,6 +55,11 @@ if(TARGET vormis-run)
   install(TARGETS vormis-run RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   vormis_install_compressed(${VORMIS_DESKTOP_DIR}/vormis-run.1 ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
+
+# The example worlds, which both programs read and the manual pages use; the
+# window's Open World starts there.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/worlds/ DESTINATION ${CMAKE_INSTALL_DATADIR}/vormis/worlds
+        FILES_MATCHING PATTERN "*.txt")
 
 # The package's documentation folder: the copyright file and the changelog,
 # compressed like the manual pages.  The changelog's newest entry names the

@@ -3,7 +3,7 @@
 # what is in it: the file list (the programs and their data files, nothing
 # else), the control fields and run-time dependencies, the desktop entry and
 # the AppStream metadata (with their validators), the icons, the manual
-# pages, and the unpacked programs themselves.
+# pages, the example worlds, and the unpacked programs themselves.
 #
 #   tools/check-package.sh [BUILD_DIR]     (default: build)
 #
@@ -185,6 +185,9 @@ dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $1, $2, $6 }' | sort >"$work/files"
     echo "-rw-r--r-- root/root ./usr/share/man/man1/vormis-run.1.gz"
     echo "-rw-r--r-- root/root ./usr/share/doc/vormis/copyright"
     echo "-rw-r--r-- root/root ./usr/share/doc/vormis/changelog.gz"
+    for world in docs/worlds/*.txt; do
+        echo "-rw-r--r-- root/root ./usr/share/vormis/worlds/${world##*/}"
+    done
 } | sort >"$work/expected"
 if cmp -s "$work/files" "$work/expected"; then
     ok "exactly the $(wc -l <"$work/expected") expected files, modes and owners (no tests, benchmarks or libraries)"
@@ -227,6 +230,21 @@ if got=$(cd "$work" && env -u LD_LIBRARY_PATH "$tree/usr/bin/vormis-run" --examp
 else
     bad "unpacked vormis-run --example --generations 20 --seed 1 --png failed" "$got"
 fi
+
+# The example worlds: installed as they are in docs/worlds, and read by the
+# unpacked runner.
+installed_worlds=""
+for world in docs/worlds/*.txt; do
+    name=${world##*/}
+    installed="$tree/usr/share/vormis/worlds/$name"
+    if cmp -s "$world" "$installed" &&
+        env -u LD_LIBRARY_PATH "$tree/usr/bin/vormis-run" --world "$installed" --generations 1 >/dev/null 2>&1; then
+        installed_worlds="$installed_worlds $name"
+    else
+        bad "/usr/share/vormis/worlds/$name differs from $world or vormis-run cannot read it"
+    fi
+done
+ok "example worlds in /usr/share/vormis/worlds, read by vormis-run:$installed_worlds"
 
 # The window on Qt's offscreen platform: it must start and still be running
 # after two seconds (a missing library or plugin ends it at once).

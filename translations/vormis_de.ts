@@ -88,6 +88,170 @@
     </message>
 </context>
 <context>
+    <name>ChartFiles</name>
+    <message>
+        <source>Save Chart as PNG…</source>
+        <translation>Diagramm als PNG speichern…</translation>
+    </message>
+    <message>
+        <source>Save Data as CSV…</source>
+        <translation>Daten als CSV speichern…</translation>
+    </message>
+    <message>
+        <source>Save Chart</source>
+        <translation>Diagramm speichern</translation>
+    </message>
+    <message>
+        <source>%1.png</source>
+        <translation>%1.png</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as %1: %2</source>
+        <translation>Das Diagramm konnte nicht als %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Save Data</source>
+        <translation>Daten speichern</translation>
+    </message>
+    <message>
+        <source>%1.csv</source>
+        <translation>%1.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The data could not be saved as %1: %2</source>
+        <translation>Die Daten konnten nicht als %1 gespeichert werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CompareChart</name>
+    <message>
+        <source>Comparison chart</source>
+        <translation>Vergleichsdiagramm</translation>
+    </message>
+    <message>
+        <source>Both colonies&apos; best path so far and mean path at the food per generation</source>
+        <translation>Bester Weg bisher und mittlerer Weg am Futter beider Kolonien je Generation</translation>
+    </message>
+</context>
+<context>
+    <name>CompareSide</name>
+    <message>
+        <source>alpha:</source>
+        <translation>alpha:</translation>
+    </message>
+    <message>
+        <source>beta:</source>
+        <translation>beta:</translation>
+    </message>
+    <message>
+        <source>ro:</source>
+        <translation>ro:</translation>
+    </message>
+    <message>
+        <source>How strongly the pheromone weighs in the choice, 0 to 10</source>
+        <translation>Wie stark das Pheromon in die Wahl eingeht, 0 bis 10</translation>
+    </message>
+    <message>
+        <source>How strongly the heuristic weighs in the choice, 0 to 10</source>
+        <translation>Wie stark die Heuristik in die Wahl eingeht, 0 bis 10</translation>
+    </message>
+    <message>
+        <source>Share of the pheromone that evaporates in each generation, 0 to 0.99</source>
+        <translation>Anteil des Pheromons, der in jeder Generation verdunstet, 0 bis 0,99</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Left world</source>
+        <translation>Linke Welt</translation>
+    </message>
+    <message>
+        <source>Right world</source>
+        <translation>Rechte Welt</translation>
+    </message>
+    <message>
+        <source>comparison</source>
+        <translation>vergleich</translation>
+    </message>
+    <message>
+        <source>Compare Rules — Vormis</source>
+        <translation>Regeln vergleichen — Vormis</translation>
+    </message>
+    <message>
+        <source>&amp;Advance</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>Runs as many generations on both sides as the number below asks for</source>
+        <translation>Führt auf beiden Seiten so viele Generationen aus, wie die Zahl darunter angibt</translation>
+    </message>
+    <message>
+        <source>Generations per advance</source>
+        <translation>Generationen pro Klick auf Weiter</translation>
+    </message>
+    <message>
+        <source>Ru&amp;n</source>
+        <translation>&amp;Fortlaufend</translation>
+    </message>
+    <message>
+        <source>Advances both sides every 250 ms until pressed again</source>
+        <translation>Geht auf beiden Seiten alle 250 ms weiter, bis erneut gedrückt wird</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation>Ctrl+R</translation>
+    </message>
+    <message>
+        <source>Re&amp;set</source>
+        <translation>&amp;Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Starts both colonies afresh from the seed</source>
+        <translation>Startet beide Kolonien neu vom Startwert</translation>
+    </message>
+    <message>
+        <source>S&amp;wap</source>
+        <translation>&amp;Tauschen</translation>
+    </message>
+    <message>
+        <source>Exchanges the two sides, rules and colonies</source>
+        <translation>Tauscht die beiden Seiten, Regeln und Kolonien</translation>
+    </message>
+    <message>
+        <source>See&amp;d:</source>
+        <translation>&amp;Startwert:</translation>
+    </message>
+    <message>
+        <source>The seed both colonies start from, as vormis-run&apos;s --seed</source>
+        <translation>Der Startwert beider Kolonien, wie --seed von vormis-run</translation>
+    </message>
+    <message>
+        <source>Generation: %1</source>
+        <translation>Generation: %1</translation>
+    </message>
+    <message>
+        <source>%1, left</source>
+        <translation>%1, links</translation>
+    </message>
+    <message>
+        <source>%1, right</source>
+        <translation>%1, rechts</translation>
+    </message>
+    <message>
+        <source>%1 against %2; %3x%3, %4 ants; seed %5</source>
+        <translation>%1 gegen %2; %3x%3, %4 Ameisen; Startwert %5</translation>
+    </message>
+</context>
+<context>
     <name>ConfigDialog</name>
     <message>
         <source>Configuration Dialog</source>
@@ -161,10 +325,6 @@
         <translation>%1, %2 %3</translation>
     </message>
     <message>
-        <source>%1, alpha %2, beta %3, ro %4; %5x%5, %6 ants; seed %7</source>
-        <translation>%1, alpha %2, beta %3, ro %4; %5x%5, %6 Ameisen; Startwert %7</translation>
-    </message>
-    <message>
         <source>Point at the chart to read a generation; right-click to save it.</source>
         <translation>Zeigen Sie auf das Diagramm, um eine Generation abzulesen; Rechtsklick zum Speichern.</translation>
     </message>
@@ -175,6 +335,14 @@
     <message>
         <source>Generation %1: shortest %2, mean %3, best so far %4; %5 of %6 ants at the food</source>
         <translation>Generation %1: kürzester %2, Mittel %3, bester bisher %4; %5 von %6 Ameisen am Futter</translation>
+    </message>
+    <message>
+        <source>%1, alpha %2, beta %3, ro %4</source>
+        <translation>%1, alpha %2, beta %3, ro %4</translation>
+    </message>
+    <message>
+        <source>%1; %2x%2, %3 ants; seed %4</source>
+        <translation>%1; %2x%2, %3 Ameisen; Startwert %4</translation>
     </message>
 </context>
 <context>
@@ -188,44 +356,8 @@
         <translation>Werte unter dem Mauszeiger</translation>
     </message>
     <message>
-        <source>Save Chart as PNG…</source>
-        <translation>Diagramm als PNG speichern…</translation>
-    </message>
-    <message>
-        <source>Save Data as CSV…</source>
-        <translation>Daten als CSV speichern…</translation>
-    </message>
-    <message>
-        <source>Save Chart</source>
-        <translation>Diagramm speichern</translation>
-    </message>
-    <message>
-        <source>convergence.png</source>
-        <translation>konvergenz.png</translation>
-    </message>
-    <message>
-        <source>PNG pictures (*.png)</source>
-        <translation>PNG-Bilder (*.png)</translation>
-    </message>
-    <message>
-        <source>The chart could not be saved as %1: %2</source>
-        <translation>Das Diagramm konnte nicht als %1 gespeichert werden: %2</translation>
-    </message>
-    <message>
-        <source>Save Data</source>
-        <translation>Daten speichern</translation>
-    </message>
-    <message>
-        <source>convergence.csv</source>
-        <translation>konvergenz.csv</translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv)</source>
-        <translation>CSV-Dateien (*.csv)</translation>
-    </message>
-    <message>
-        <source>The data could not be saved as %1: %2</source>
-        <translation>Die Daten konnten nicht als %1 gespeichert werden: %2</translation>
+        <source>convergence</source>
+        <translation>konvergenz</translation>
     </message>
 </context>
 <context>
@@ -277,6 +409,18 @@
     <message>
         <source>Path length per generation</source>
         <translation>Weglänge pro Generation</translation>
+    </message>
+    <message>
+        <source>%1: best so far</source>
+        <translation>%1: bester bisher</translation>
+    </message>
+    <message>
+        <source>%1: mean at the food</source>
+        <translation>%1: Mittel am Futter</translation>
+    </message>
+    <message>
+        <source>cells</source>
+        <translation>Zellen</translation>
     </message>
 </context>
 <context>
@@ -561,6 +705,18 @@
         <source>&lt;h2&gt;Vormis %1&lt;/h2&gt;&lt;p&gt;This is a front-end for libtrailnet.&lt;/p&gt;&lt;p&gt;Vormis shows ant-colony optimisation at work: a colony of ants searches a grid world for a short path from home to food, and the window shows the pheromone trails, each generation&apos;s shortest path and the best path found so far.&lt;/p&gt;&lt;p&gt;Vormis is free software under the GNU General Public License, version 3 or later. It runs on Qt %2.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Vormis %1&lt;/h2&gt;&lt;p&gt;Dies ist eine Oberfläche für libtrailnet.&lt;/p&gt;&lt;p&gt;Vormis zeigt Ameisenkolonieoptimierung bei der Arbeit: Eine Ameisenkolonie sucht in einer Gitterwelt einen kurzen Weg vom Nest zum Futter, und das Fenster zeigt die Pheromonspuren, den kürzesten Weg jeder Generation und den besten bisher gefundenen Weg.&lt;/p&gt;&lt;p&gt;Vormis ist freie Software unter der GNU General Public License, Version 3 oder später. Es läuft mit Qt %2.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Compare &amp;Rules…</source>
+        <translation>&amp;Regeln vergleichen…</translation>
+    </message>
+    <message>
+        <source>Ctrl+K</source>
+        <translation>Ctrl+K</translation>
+    </message>
+    <message>
+        <source>Compare two rules side by side on this world, from the same seed</source>
+        <translation>Zwei Regeln nebeneinander auf dieser Welt vergleichen, vom selben Startwert</translation>
+    </message>
 </context>
 <context>
     <name>Rule</name>
@@ -594,7 +750,7 @@
     </message>
 </context>
 <context>
-    <name>RulePage</name>
+    <name>RuleChoice</name>
     <message>
         <source>&amp;q0: </source>
         <translation>&amp;q0: </translation>
@@ -720,16 +876,27 @@
         <translation>Cordón, Fernández de Viana, Herrera, Proceedings of ANTS 2000, Brüssel, 2000.</translation>
     </message>
     <message>
-        <source>Rule</source>
-        <translation>Regel</translation>
-    </message>
-    <message>
         <source>&amp;Rule: </source>
         <translation>&amp;Regel: </translation>
     </message>
     <message>
+        <source>Rule</source>
+        <translation>Regel</translation>
+    </message>
+    <message>
         <source>How the ants choose their next cell and how the pheromone changes</source>
         <translation>Wie die Ameisen ihre nächste Zelle wählen und wie sich das Pheromon ändert</translation>
+    </message>
+    <message>
+        <source>%1&lt;br&gt;&lt;i&gt;%2&lt;/i&gt;</source>
+        <translation>%1&lt;br&gt;&lt;i&gt;%2&lt;/i&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>RulePage</name>
+    <message>
+        <source>Rule</source>
+        <translation>Regel</translation>
     </message>
     <message>
         <source>&amp;New seed at every start</source>
@@ -754,10 +921,6 @@
     <message>
         <source>The seed every start takes, 0 to 4294967295</source>
         <translation>Der Startwert, den jeder Start nimmt, 0 bis 4294967295</translation>
-    </message>
-    <message>
-        <source>%1&lt;br&gt;&lt;i&gt;%2&lt;/i&gt;</source>
-        <translation>%1&lt;br&gt;&lt;i&gt;%2&lt;/i&gt;</translation>
     </message>
 </context>
 <context>
@@ -820,6 +983,105 @@
     <message>
         <source>Ctrl+0</source>
         <translation>Ctrl+0</translation>
+    </message>
+</context>
+<context>
+    <name>WorldFiles</name>
+    <message>
+        <source>&amp;Open World…</source>
+        <translation>Welt ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>Open a world file: its size, home, food and walls</source>
+        <translation>Eine Weltdatei öffnen: ihre Größe, Nest, Futter und Wände</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Save World</source>
+        <translation>Welt &amp;speichern</translation>
+    </message>
+    <message>
+        <source>Save the world to its file, or ask for one</source>
+        <translation>Die Welt in ihre Datei speichern oder nach einer fragen</translation>
+    </message>
+    <message>
+        <source>Save World &amp;As…</source>
+        <translation>Welt speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+S</source>
+        <translation>Ctrl+Shift+S</translation>
+    </message>
+    <message>
+        <source>Save the world to a file of your choice</source>
+        <translation>Die Welt in eine Datei Ihrer Wahl speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Export Picture…</source>
+        <translation>Bild &amp;exportieren…</translation>
+    </message>
+    <message>
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message>
+        <source>Save the world as shown as a PNG picture</source>
+        <translation>Die Welt, wie sie zu sehen ist, als PNG-Bild speichern</translation>
+    </message>
+    <message>
+        <source>Unsaved Edits</source>
+        <translation>Ungespeicherte Änderungen</translation>
+    </message>
+    <message>
+        <source>The world has edits that are not saved. Save them?</source>
+        <translation>Die Welt hat Änderungen, die nicht gespeichert sind. Speichern?</translation>
+    </message>
+    <message>
+        <source>Open World</source>
+        <translation>Welt öffnen</translation>
+    </message>
+    <message>
+        <source>%1: a %2x%2 world; the window shows 3 to %3 cells a side, vormis-run takes larger worlds</source>
+        <translation>%1: eine %2x%2-Welt; das Fenster zeigt 3 bis %3 Zellen je Seite, vormis-run nimmt größere Welten</translation>
+    </message>
+    <message>
+        <source>World files (*.txt);;All files (*)</source>
+        <translation>Weltdateien (*.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Save World As</source>
+        <translation>Welt speichern unter</translation>
+    </message>
+    <message>
+        <source>Save World</source>
+        <translation>Welt speichern</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>Bild exportieren</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>%1: the picture could not be made</source>
+        <translation>%1: Das Bild konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>world</source>
+        <translation>welt</translation>
     </message>
 </context>
 </TS>

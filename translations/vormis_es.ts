@@ -88,6 +88,170 @@
     </message>
 </context>
 <context>
+    <name>ChartFiles</name>
+    <message>
+        <source>Save Chart as PNG…</source>
+        <translation>Guardar gráfico como PNG…</translation>
+    </message>
+    <message>
+        <source>Save Data as CSV…</source>
+        <translation>Guardar datos como CSV…</translation>
+    </message>
+    <message>
+        <source>Save Chart</source>
+        <translation>Guardar gráfico</translation>
+    </message>
+    <message>
+        <source>%1.png</source>
+        <translation>%1.png</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Imágenes PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as %1: %2</source>
+        <translation>No se pudo guardar el gráfico como %1: %2</translation>
+    </message>
+    <message>
+        <source>Save Data</source>
+        <translation>Guardar datos</translation>
+    </message>
+    <message>
+        <source>%1.csv</source>
+        <translation>%1.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The data could not be saved as %1: %2</source>
+        <translation>No se pudieron guardar los datos como %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CompareChart</name>
+    <message>
+        <source>Comparison chart</source>
+        <translation>Gráfico de comparación</translation>
+    </message>
+    <message>
+        <source>Both colonies&apos; best path so far and mean path at the food per generation</source>
+        <translation>Mejor camino hasta ahora y camino medio en la comida de ambas colonias por generación</translation>
+    </message>
+</context>
+<context>
+    <name>CompareSide</name>
+    <message>
+        <source>alpha:</source>
+        <translation>alpha:</translation>
+    </message>
+    <message>
+        <source>beta:</source>
+        <translation>beta:</translation>
+    </message>
+    <message>
+        <source>ro:</source>
+        <translation>ro:</translation>
+    </message>
+    <message>
+        <source>How strongly the pheromone weighs in the choice, 0 to 10</source>
+        <translation>Cuánto pesa la feromona en la elección, de 0 a 10</translation>
+    </message>
+    <message>
+        <source>How strongly the heuristic weighs in the choice, 0 to 10</source>
+        <translation>Cuánto pesa la heurística en la elección, de 0 a 10</translation>
+    </message>
+    <message>
+        <source>Share of the pheromone that evaporates in each generation, 0 to 0.99</source>
+        <translation>Fracción de la feromona que se evapora en cada generación, de 0 a 0,99</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Left world</source>
+        <translation>Mundo izquierdo</translation>
+    </message>
+    <message>
+        <source>Right world</source>
+        <translation>Mundo derecho</translation>
+    </message>
+    <message>
+        <source>comparison</source>
+        <translation>comparacion</translation>
+    </message>
+    <message>
+        <source>Compare Rules — Vormis</source>
+        <translation>Comparar reglas — Vormis</translation>
+    </message>
+    <message>
+        <source>&amp;Advance</source>
+        <translation>&amp;Avanzar</translation>
+    </message>
+    <message>
+        <source>Runs as many generations on both sides as the number below asks for</source>
+        <translation>Ejecuta en ambos lados tantas generaciones como indica el número de abajo</translation>
+    </message>
+    <message>
+        <source>Generations per advance</source>
+        <translation>Generaciones por pulsación de Avanzar</translation>
+    </message>
+    <message>
+        <source>Ru&amp;n</source>
+        <translation>Ejecución &amp;continua</translation>
+    </message>
+    <message>
+        <source>Advances both sides every 250 ms until pressed again</source>
+        <translation>Avanza ambos lados cada 250 ms hasta que se vuelva a pulsar</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation>Ctrl+R</translation>
+    </message>
+    <message>
+        <source>Re&amp;set</source>
+        <translation>Re&amp;iniciar</translation>
+    </message>
+    <message>
+        <source>Starts both colonies afresh from the seed</source>
+        <translation>Reinicia ambas colonias desde la semilla</translation>
+    </message>
+    <message>
+        <source>S&amp;wap</source>
+        <translation>I&amp;ntercambiar</translation>
+    </message>
+    <message>
+        <source>Exchanges the two sides, rules and colonies</source>
+        <translation>Intercambia los dos lados, reglas y colonias</translation>
+    </message>
+    <message>
+        <source>See&amp;d:</source>
+        <translation>&amp;Semilla:</translation>
+    </message>
+    <message>
+        <source>The seed both colonies start from, as vormis-run&apos;s --seed</source>
+        <translation>La semilla de ambas colonias, como --seed de vormis-run</translation>
+    </message>
+    <message>
+        <source>Generation: %1</source>
+        <translation>Generación: %1</translation>
+    </message>
+    <message>
+        <source>%1, left</source>
+        <translation>%1, izquierda</translation>
+    </message>
+    <message>
+        <source>%1, right</source>
+        <translation>%1, derecha</translation>
+    </message>
+    <message>
+        <source>%1 against %2; %3x%3, %4 ants; seed %5</source>
+        <translation>%1 frente a %2; %3x%3, %4 hormigas; semilla %5</translation>
+    </message>
+</context>
+<context>
     <name>ConfigDialog</name>
     <message>
         <source>Configuration Dialog</source>
@@ -161,10 +325,6 @@
         <translation>%1, %2 %3</translation>
     </message>
     <message>
-        <source>%1, alpha %2, beta %3, ro %4; %5x%5, %6 ants; seed %7</source>
-        <translation>%1, alpha %2, beta %3, ro %4; %5x%5, %6 hormigas; semilla %7</translation>
-    </message>
-    <message>
         <source>Point at the chart to read a generation; right-click to save it.</source>
         <translation>Señale el gráfico para leer una generación; clic derecho para guardarlo.</translation>
     </message>
@@ -175,6 +335,14 @@
     <message>
         <source>Generation %1: shortest %2, mean %3, best so far %4; %5 of %6 ants at the food</source>
         <translation>Generación %1: más corto %2, media %3, mejor hasta ahora %4; %5 de %6 hormigas en la comida</translation>
+    </message>
+    <message>
+        <source>%1, alpha %2, beta %3, ro %4</source>
+        <translation>%1, alpha %2, beta %3, ro %4</translation>
+    </message>
+    <message>
+        <source>%1; %2x%2, %3 ants; seed %4</source>
+        <translation>%1; %2x%2, %3 hormigas; semilla %4</translation>
     </message>
 </context>
 <context>
@@ -188,44 +356,8 @@
         <translation>Valores bajo el ratón</translation>
     </message>
     <message>
-        <source>Save Chart as PNG…</source>
-        <translation>Guardar gráfico como PNG…</translation>
-    </message>
-    <message>
-        <source>Save Data as CSV…</source>
-        <translation>Guardar datos como CSV…</translation>
-    </message>
-    <message>
-        <source>Save Chart</source>
-        <translation>Guardar gráfico</translation>
-    </message>
-    <message>
-        <source>convergence.png</source>
-        <translation>convergencia.png</translation>
-    </message>
-    <message>
-        <source>PNG pictures (*.png)</source>
-        <translation>Imágenes PNG (*.png)</translation>
-    </message>
-    <message>
-        <source>The chart could not be saved as %1: %2</source>
-        <translation>No se pudo guardar el gráfico como %1: %2</translation>
-    </message>
-    <message>
-        <source>Save Data</source>
-        <translation>Guardar datos</translation>
-    </message>
-    <message>
-        <source>convergence.csv</source>
-        <translation>convergencia.csv</translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv)</source>
-        <translation>Archivos CSV (*.csv)</translation>
-    </message>
-    <message>
-        <source>The data could not be saved as %1: %2</source>
-        <translation>No se pudieron guardar los datos como %1: %2</translation>
+        <source>convergence</source>
+        <translation>convergencia</translation>
     </message>
 </context>
 <context>
@@ -277,6 +409,18 @@
     <message>
         <source>Path length per generation</source>
         <translation>Longitud del camino por generación</translation>
+    </message>
+    <message>
+        <source>%1: best so far</source>
+        <translation>%1: mejor hasta ahora</translation>
+    </message>
+    <message>
+        <source>%1: mean at the food</source>
+        <translation>%1: media en la comida</translation>
+    </message>
+    <message>
+        <source>cells</source>
+        <translation>celdas</translation>
     </message>
 </context>
 <context>
@@ -561,6 +705,18 @@
         <source>&lt;h2&gt;Vormis %1&lt;/h2&gt;&lt;p&gt;This is a front-end for libtrailnet.&lt;/p&gt;&lt;p&gt;Vormis shows ant-colony optimisation at work: a colony of ants searches a grid world for a short path from home to food, and the window shows the pheromone trails, each generation&apos;s shortest path and the best path found so far.&lt;/p&gt;&lt;p&gt;Vormis is free software under the GNU General Public License, version 3 or later. It runs on Qt %2.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Vormis %1&lt;/h2&gt;&lt;p&gt;Esta es una interfaz para libtrailnet.&lt;/p&gt;&lt;p&gt;Vormis muestra la optimización por colonias de hormigas en acción: una colonia de hormigas busca en un mundo cuadriculado un camino corto del nido a la comida, y la ventana muestra los rastros de feromona, el camino más corto de cada generación y el mejor camino encontrado hasta ahora.&lt;/p&gt;&lt;p&gt;Vormis es software libre bajo la Licencia Pública General de GNU, versión 3 o posterior. Funciona con Qt %2.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Compare &amp;Rules…</source>
+        <translation>Comparar re&amp;glas…</translation>
+    </message>
+    <message>
+        <source>Ctrl+K</source>
+        <translation>Ctrl+K</translation>
+    </message>
+    <message>
+        <source>Compare two rules side by side on this world, from the same seed</source>
+        <translation>Comparar dos reglas lado a lado en este mundo, desde la misma semilla</translation>
+    </message>
 </context>
 <context>
     <name>Rule</name>
@@ -594,7 +750,7 @@
     </message>
 </context>
 <context>
-    <name>RulePage</name>
+    <name>RuleChoice</name>
     <message>
         <source>&amp;q0: </source>
         <translation>&amp;q0: </translation>
@@ -720,16 +876,27 @@
         <translation>Cordón, Fernández de Viana, Herrera, Proceedings of ANTS 2000, Bruselas, 2000.</translation>
     </message>
     <message>
-        <source>Rule</source>
-        <translation>Regla</translation>
-    </message>
-    <message>
         <source>&amp;Rule: </source>
         <translation>&amp;Regla: </translation>
     </message>
     <message>
+        <source>Rule</source>
+        <translation>Regla</translation>
+    </message>
+    <message>
         <source>How the ants choose their next cell and how the pheromone changes</source>
         <translation>Cómo eligen las hormigas su siguiente celda y cómo cambia la feromona</translation>
+    </message>
+    <message>
+        <source>%1&lt;br&gt;&lt;i&gt;%2&lt;/i&gt;</source>
+        <translation>%1&lt;br&gt;&lt;i&gt;%2&lt;/i&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>RulePage</name>
+    <message>
+        <source>Rule</source>
+        <translation>Regla</translation>
     </message>
     <message>
         <source>&amp;New seed at every start</source>
@@ -754,10 +921,6 @@
     <message>
         <source>The seed every start takes, 0 to 4294967295</source>
         <translation>La semilla que toma cada inicio, de 0 a 4294967295</translation>
-    </message>
-    <message>
-        <source>%1&lt;br&gt;&lt;i&gt;%2&lt;/i&gt;</source>
-        <translation>%1&lt;br&gt;&lt;i&gt;%2&lt;/i&gt;</translation>
     </message>
 </context>
 <context>
@@ -820,6 +983,105 @@
     <message>
         <source>Ctrl+0</source>
         <translation>Ctrl+0</translation>
+    </message>
+</context>
+<context>
+    <name>WorldFiles</name>
+    <message>
+        <source>&amp;Open World…</source>
+        <translation>&amp;Abrir mundo…</translation>
+    </message>
+    <message>
+        <source>Open a world file: its size, home, food and walls</source>
+        <translation>Abrir un archivo de mundo: su tamaño, nido, comida y muros</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Abrir &amp;reciente</translation>
+    </message>
+    <message>
+        <source>&amp;Save World</source>
+        <translation>&amp;Guardar mundo</translation>
+    </message>
+    <message>
+        <source>Save the world to its file, or ask for one</source>
+        <translation>Guardar el mundo en su archivo, o pedir uno</translation>
+    </message>
+    <message>
+        <source>Save World &amp;As…</source>
+        <translation>Guardar mundo &amp;como…</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+S</source>
+        <translation>Ctrl+Shift+S</translation>
+    </message>
+    <message>
+        <source>Save the world to a file of your choice</source>
+        <translation>Guardar el mundo en un archivo de su elección</translation>
+    </message>
+    <message>
+        <source>&amp;Export Picture…</source>
+        <translation>&amp;Exportar imagen…</translation>
+    </message>
+    <message>
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message>
+        <source>Save the world as shown as a PNG picture</source>
+        <translation>Guardar el mundo tal como se ve como imagen PNG</translation>
+    </message>
+    <message>
+        <source>Unsaved Edits</source>
+        <translation>Cambios sin guardar</translation>
+    </message>
+    <message>
+        <source>The world has edits that are not saved. Save them?</source>
+        <translation>El mundo tiene cambios sin guardar. ¿Guardarlos?</translation>
+    </message>
+    <message>
+        <source>Open World</source>
+        <translation>Abrir mundo</translation>
+    </message>
+    <message>
+        <source>%1: a %2x%2 world; the window shows 3 to %3 cells a side, vormis-run takes larger worlds</source>
+        <translation>%1: un mundo de %2x%2; la ventana muestra de 3 a %3 celdas de lado, vormis-run admite mundos mayores</translation>
+    </message>
+    <message>
+        <source>World files (*.txt);;All files (*)</source>
+        <translation>Archivos de mundo (*.txt);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Save World As</source>
+        <translation>Guardar mundo como</translation>
+    </message>
+    <message>
+        <source>Save World</source>
+        <translation>Guardar mundo</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>Exportar imagen</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Imágenes PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>%1: the picture could not be made</source>
+        <translation>%1: no se pudo crear la imagen</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>world</source>
+        <translation>mundo</translation>
     </message>
 </context>
 </TS>

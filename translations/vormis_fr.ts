@@ -88,6 +88,170 @@
     </message>
 </context>
 <context>
+    <name>ChartFiles</name>
+    <message>
+        <source>Save Chart as PNG…</source>
+        <translation>Enregistrer le graphique en PNG…</translation>
+    </message>
+    <message>
+        <source>Save Data as CSV…</source>
+        <translation>Enregistrer les données en CSV…</translation>
+    </message>
+    <message>
+        <source>Save Chart</source>
+        <translation>Enregistrer le graphique</translation>
+    </message>
+    <message>
+        <source>%1.png</source>
+        <translation>%1.png</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Images PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as %1: %2</source>
+        <translation>Le graphique n&apos;a pas pu être enregistré sous %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Save Data</source>
+        <translation>Enregistrer les données</translation>
+    </message>
+    <message>
+        <source>%1.csv</source>
+        <translation>%1.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The data could not be saved as %1: %2</source>
+        <translation>Les données n&apos;ont pas pu être enregistrées sous %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CompareChart</name>
+    <message>
+        <source>Comparison chart</source>
+        <translation>Graphique de comparaison</translation>
+    </message>
+    <message>
+        <source>Both colonies&apos; best path so far and mean path at the food per generation</source>
+        <translation>Meilleur chemin jusqu&apos;ici et chemin moyen à la nourriture des deux colonies par génération</translation>
+    </message>
+</context>
+<context>
+    <name>CompareSide</name>
+    <message>
+        <source>alpha:</source>
+        <translation>alpha&#xa0;:</translation>
+    </message>
+    <message>
+        <source>beta:</source>
+        <translation>beta&#xa0;:</translation>
+    </message>
+    <message>
+        <source>ro:</source>
+        <translation>ro&#xa0;:</translation>
+    </message>
+    <message>
+        <source>How strongly the pheromone weighs in the choice, 0 to 10</source>
+        <translation>Le poids de la phéromone dans le choix, de 0 à 10</translation>
+    </message>
+    <message>
+        <source>How strongly the heuristic weighs in the choice, 0 to 10</source>
+        <translation>Le poids de l&apos;heuristique dans le choix, de 0 à 10</translation>
+    </message>
+    <message>
+        <source>Share of the pheromone that evaporates in each generation, 0 to 0.99</source>
+        <translation>Part de la phéromone qui s&apos;évapore à chaque génération, de 0 à 0,99</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Left world</source>
+        <translation>Monde de gauche</translation>
+    </message>
+    <message>
+        <source>Right world</source>
+        <translation>Monde de droite</translation>
+    </message>
+    <message>
+        <source>comparison</source>
+        <translation>comparaison</translation>
+    </message>
+    <message>
+        <source>Compare Rules — Vormis</source>
+        <translation>Comparer des règles — Vormis</translation>
+    </message>
+    <message>
+        <source>&amp;Advance</source>
+        <translation>&amp;Avancer</translation>
+    </message>
+    <message>
+        <source>Runs as many generations on both sides as the number below asks for</source>
+        <translation>Exécute des deux côtés autant de générations que le nombre ci-dessous</translation>
+    </message>
+    <message>
+        <source>Generations per advance</source>
+        <translation>Générations par appui sur Avancer</translation>
+    </message>
+    <message>
+        <source>Ru&amp;n</source>
+        <translation>&amp;Exécution continue</translation>
+    </message>
+    <message>
+        <source>Advances both sides every 250 ms until pressed again</source>
+        <translation>Avance des deux côtés toutes les 250 ms jusqu&apos;à un nouvel appui</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation>Ctrl+R</translation>
+    </message>
+    <message>
+        <source>Re&amp;set</source>
+        <translation>Réi&amp;nitialiser</translation>
+    </message>
+    <message>
+        <source>Starts both colonies afresh from the seed</source>
+        <translation>Redémarre les deux colonies depuis la graine</translation>
+    </message>
+    <message>
+        <source>S&amp;wap</source>
+        <translation>É&amp;changer</translation>
+    </message>
+    <message>
+        <source>Exchanges the two sides, rules and colonies</source>
+        <translation>Échange les deux côtés, règles et colonies</translation>
+    </message>
+    <message>
+        <source>See&amp;d:</source>
+        <translation>&amp;Graine&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The seed both colonies start from, as vormis-run&apos;s --seed</source>
+        <translation>La graine des deux colonies, comme --seed de vormis-run</translation>
+    </message>
+    <message>
+        <source>Generation: %1</source>
+        <translation>Génération&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1, left</source>
+        <translation>%1, gauche</translation>
+    </message>
+    <message>
+        <source>%1, right</source>
+        <translation>%1, droite</translation>
+    </message>
+    <message>
+        <source>%1 against %2; %3x%3, %4 ants; seed %5</source>
+        <translation>%1 contre %2&#xa0;; %3x%3, %4 fourmis&#xa0;; graine %5</translation>
+    </message>
+</context>
+<context>
     <name>ConfigDialog</name>
     <message>
         <source>Configuration Dialog</source>
@@ -161,10 +325,6 @@
         <translation>%1, %2 %3</translation>
     </message>
     <message>
-        <source>%1, alpha %2, beta %3, ro %4; %5x%5, %6 ants; seed %7</source>
-        <translation>%1, alpha %2, beta %3, ro %4&#xa0;; %5x%5, %6 fourmis&#xa0;; graine %7</translation>
-    </message>
-    <message>
         <source>Point at the chart to read a generation; right-click to save it.</source>
         <translation>Pointez sur le graphique pour lire une génération&#xa0;; clic droit pour l&apos;enregistrer.</translation>
     </message>
@@ -175,6 +335,14 @@
     <message>
         <source>Generation %1: shortest %2, mean %3, best so far %4; %5 of %6 ants at the food</source>
         <translation>Génération %1&#xa0;: plus court %2, moyenne %3, meilleur jusqu&apos;ici %4&#xa0;; %5 fourmis sur %6 à la nourriture</translation>
+    </message>
+    <message>
+        <source>%1, alpha %2, beta %3, ro %4</source>
+        <translation>%1, alpha %2, beta %3, ro %4</translation>
+    </message>
+    <message>
+        <source>%1; %2x%2, %3 ants; seed %4</source>
+        <translation>%1&#xa0;; %2x%2, %3 fourmis&#xa0;; graine %4</translation>
     </message>
 </context>
 <context>
@@ -188,44 +356,8 @@
         <translation>Valeurs sous la souris</translation>
     </message>
     <message>
-        <source>Save Chart as PNG…</source>
-        <translation>Enregistrer le graphique en PNG…</translation>
-    </message>
-    <message>
-        <source>Save Data as CSV…</source>
-        <translation>Enregistrer les données en CSV…</translation>
-    </message>
-    <message>
-        <source>Save Chart</source>
-        <translation>Enregistrer le graphique</translation>
-    </message>
-    <message>
-        <source>convergence.png</source>
-        <translation>convergence.png</translation>
-    </message>
-    <message>
-        <source>PNG pictures (*.png)</source>
-        <translation>Images PNG (*.png)</translation>
-    </message>
-    <message>
-        <source>The chart could not be saved as %1: %2</source>
-        <translation>Le graphique n&apos;a pas pu être enregistré sous %1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>Save Data</source>
-        <translation>Enregistrer les données</translation>
-    </message>
-    <message>
-        <source>convergence.csv</source>
-        <translation>convergence.csv</translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv)</source>
-        <translation>Fichiers CSV (*.csv)</translation>
-    </message>
-    <message>
-        <source>The data could not be saved as %1: %2</source>
-        <translation>Les données n&apos;ont pas pu être enregistrées sous %1&#xa0;: %2</translation>
+        <source>convergence</source>
+        <translation>convergence</translation>
     </message>
 </context>
 <context>
@@ -277,6 +409,18 @@
     <message>
         <source>Path length per generation</source>
         <translation>Longueur du chemin par génération</translation>
+    </message>
+    <message>
+        <source>%1: best so far</source>
+        <translation>%1&#xa0;: meilleur jusqu&apos;ici</translation>
+    </message>
+    <message>
+        <source>%1: mean at the food</source>
+        <translation>%1&#xa0;: moyenne à la nourriture</translation>
+    </message>
+    <message>
+        <source>cells</source>
+        <translation>cases</translation>
     </message>
 </context>
 <context>
@@ -561,6 +705,18 @@
         <source>&lt;h2&gt;Vormis %1&lt;/h2&gt;&lt;p&gt;This is a front-end for libtrailnet.&lt;/p&gt;&lt;p&gt;Vormis shows ant-colony optimisation at work: a colony of ants searches a grid world for a short path from home to food, and the window shows the pheromone trails, each generation&apos;s shortest path and the best path found so far.&lt;/p&gt;&lt;p&gt;Vormis is free software under the GNU General Public License, version 3 or later. It runs on Qt %2.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Vormis %1&lt;/h2&gt;&lt;p&gt;Ceci est une interface pour libtrailnet.&lt;/p&gt;&lt;p&gt;Vormis montre l&apos;optimisation par colonies de fourmis à l&apos;œuvre&#xa0;: une colonie de fourmis cherche dans un monde quadrillé un chemin court du nid à la nourriture, et la fenêtre montre les pistes de phéromone, le plus court chemin de chaque génération et le meilleur chemin trouvé jusqu&apos;ici.&lt;/p&gt;&lt;p&gt;Vormis est un logiciel libre sous licence publique générale GNU (GPL), version 3 ou ultérieure. Il fonctionne avec Qt %2.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Compare &amp;Rules…</source>
+        <translation>&amp;Comparer des règles…</translation>
+    </message>
+    <message>
+        <source>Ctrl+K</source>
+        <translation>Ctrl+K</translation>
+    </message>
+    <message>
+        <source>Compare two rules side by side on this world, from the same seed</source>
+        <translation>Comparer deux règles côte à côte sur ce monde, depuis la même graine</translation>
+    </message>
 </context>
 <context>
     <name>Rule</name>
@@ -594,7 +750,7 @@
     </message>
 </context>
 <context>
-    <name>RulePage</name>
+    <name>RuleChoice</name>
     <message>
         <source>&amp;q0: </source>
         <translation>&amp;q0&#xa0;: </translation>
@@ -720,16 +876,27 @@
         <translation>Cordón, Fernández de Viana, Herrera, Proceedings of ANTS 2000, Bruxelles, 2000.</translation>
     </message>
     <message>
-        <source>Rule</source>
-        <translation>Règle</translation>
-    </message>
-    <message>
         <source>&amp;Rule: </source>
         <translation>&amp;Règle&#xa0;: </translation>
     </message>
     <message>
+        <source>Rule</source>
+        <translation>Règle</translation>
+    </message>
+    <message>
         <source>How the ants choose their next cell and how the pheromone changes</source>
         <translation>Comment les fourmis choisissent leur prochaine case et comment la phéromone évolue</translation>
+    </message>
+    <message>
+        <source>%1&lt;br&gt;&lt;i&gt;%2&lt;/i&gt;</source>
+        <translation>%1&lt;br&gt;&lt;i&gt;%2&lt;/i&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>RulePage</name>
+    <message>
+        <source>Rule</source>
+        <translation>Règle</translation>
     </message>
     <message>
         <source>&amp;New seed at every start</source>
@@ -754,10 +921,6 @@
     <message>
         <source>The seed every start takes, 0 to 4294967295</source>
         <translation>La graine que prend chaque démarrage, de 0 à 4294967295</translation>
-    </message>
-    <message>
-        <source>%1&lt;br&gt;&lt;i&gt;%2&lt;/i&gt;</source>
-        <translation>%1&lt;br&gt;&lt;i&gt;%2&lt;/i&gt;</translation>
     </message>
 </context>
 <context>
@@ -820,6 +983,105 @@
     <message>
         <source>Ctrl+0</source>
         <translation>Ctrl+0</translation>
+    </message>
+</context>
+<context>
+    <name>WorldFiles</name>
+    <message>
+        <source>&amp;Open World…</source>
+        <translation>&amp;Ouvrir un monde…</translation>
+    </message>
+    <message>
+        <source>Open a world file: its size, home, food and walls</source>
+        <translation>Ouvrir un fichier de monde&#xa0;: sa taille, le nid, la nourriture et les murs</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Ouverts &amp;récemment</translation>
+    </message>
+    <message>
+        <source>&amp;Save World</source>
+        <translation>&amp;Enregistrer le monde</translation>
+    </message>
+    <message>
+        <source>Save the world to its file, or ask for one</source>
+        <translation>Enregistrer le monde dans son fichier, ou en demander un</translation>
+    </message>
+    <message>
+        <source>Save World &amp;As…</source>
+        <translation>Enregistrer le monde &amp;sous…</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+S</source>
+        <translation>Ctrl+Shift+S</translation>
+    </message>
+    <message>
+        <source>Save the world to a file of your choice</source>
+        <translation>Enregistrer le monde dans le fichier de votre choix</translation>
+    </message>
+    <message>
+        <source>&amp;Export Picture…</source>
+        <translation>E&amp;xporter l&apos;image…</translation>
+    </message>
+    <message>
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message>
+        <source>Save the world as shown as a PNG picture</source>
+        <translation>Enregistrer le monde tel qu&apos;il est affiché en image PNG</translation>
+    </message>
+    <message>
+        <source>Unsaved Edits</source>
+        <translation>Modifications non enregistrées</translation>
+    </message>
+    <message>
+        <source>The world has edits that are not saved. Save them?</source>
+        <translation>Le monde a des modifications qui ne sont pas enregistrées. Les enregistrer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Open World</source>
+        <translation>Ouvrir un monde</translation>
+    </message>
+    <message>
+        <source>%1: a %2x%2 world; the window shows 3 to %3 cells a side, vormis-run takes larger worlds</source>
+        <translation>%1&#xa0;: un monde de %2x%2&#xa0;; la fenêtre montre de 3 à %3 cases de côté, vormis-run accepte des mondes plus grands</translation>
+    </message>
+    <message>
+        <source>World files (*.txt);;All files (*)</source>
+        <translation>Fichiers de monde (*.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Save World As</source>
+        <translation>Enregistrer le monde sous</translation>
+    </message>
+    <message>
+        <source>Save World</source>
+        <translation>Enregistrer le monde</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>Exporter l&apos;image</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Images PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>%1: the picture could not be made</source>
+        <translation>%1&#xa0;: l&apos;image n&apos;a pas pu être créée</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>world</source>
+        <translation>monde</translation>
     </message>
 </context>
 </TS>

@@ -16,6 +16,8 @@
 #include "sweep.h"
 #include "viewzoom.h"
 #include "worldeditor.h"
+#include "worldfiles.h"
+#include "worldimage.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,6 +35,7 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QDoubleSpinBox>
+#include <QFileInfo>
 #include <QTimeLine>
 #include <QUndoStack>
 #include <QVBoxLayout>
@@ -327,10 +330,12 @@ void MainWindow::resetColony()
 void MainWindow::setDefaults()
 {
     // The example keeps the window's rule and seed until the dialog changes them.
+    if (!worldFiles->mayLeaveWorld())
+        return;
     simulation->stopRunning();
     World example = World::example();
     example.takeRuleOf(*colony);
-    worldFileName.clear();
+    worldFiles->setCurrentFile(QString());
     exampleShown = true;
     loadWorld(example, fixedSeed);
 }
@@ -338,7 +343,7 @@ void MainWindow::setDefaults()
 void MainWindow::openWorld(const World &world, std::optional<std::uint32_t> seed, const QString &fileName)
 {
     simulation->stopRunning();
-    worldFileName = fileName;
+    worldFiles->setCurrentFile(fileName);
     exampleShown = false;
     loadWorld(world, seed);
 }
@@ -364,7 +369,7 @@ void MainWindow::showTitle()
 {
     const bool ownRule = colony->rule() == Rule::Vormis;
     const QString rule = ownRule ? QString() : translatedRuleTitle(colony->rule());
-    QString document = worldFileName;
+    QString document = QFileInfo(worldFiles->currentFile()).fileName();
     if (!rule.isEmpty())
         document = document.isEmpty() ? rule : tr("%1 (%2)").arg(document, rule);
     QString title = document.isEmpty() ? tr("Vormis") : tr("%1 \u2014 Vormis").arg(document);
@@ -530,7 +535,7 @@ void MainWindow::setValues()
     next = World::of(*colony); // home and food where the colony put them
     if (!exampleShown)
         next.keepObstaclesOf(shown);
-    worldFileName.clear();
+    worldFiles->setCurrentFile(QString());
     exampleShown = false;
     loadWorld(next, fixedSeed);
 }
@@ -559,6 +564,12 @@ void MainWindow::createActions()
     compareAction->setStatusTip(tr("Compare two rules side by side on this world, from the same seed"));
     connect(compareAction, &QAction::triggered, this, &MainWindow::compareRules);
 
+    worldFiles = new WorldFiles(
+        this, [this] { return World::of(*colony); }, [this] { return renderWorldImage(view->picture()); });
+    connect(worldFiles, &WorldFiles::worldOpened, this,
+            [this](const World &world, const QString &path) { openWorld(world, fixedSeed, path); });
+    connect(worldFiles, &WorldFiles::currentFileChanged, this, &MainWindow::showTitle);
+
     aboutQtAction = new QAction(tr("About &Qt"), this);
     aboutQtAction->setStatusTip(tr("Show the Qt library's About box"));
     connect(aboutQtAction, &QAction::triggered, qApp, &QApplication::aboutQt);
@@ -567,6 +578,7 @@ void MainWindow::createActions()
 void MainWindow::createMenus()
 {
     fileMenu = menuBar()->addMenu(tr("&File"));
+    worldFiles->addActionsTo(fileMenu);
     fileMenu->addSeparator();
     fileMenu->addAction(exitAction);
 

@@ -21,6 +21,7 @@ class RulePage;
 class SimulationMenu;
 class ViewZoom;
 class WorldEditor;
+class WorldFiles;
 class QAction;
 class QCheckBox;
 class QCloseEvent;
@@ -46,7 +47,8 @@ public:
 
     // Opens the window on a prepared world at its first generation, as
     // "Example" opens its own; a seed, when given, seeds the colony first.
-    // fileName names the world in the title until another world is loaded.
+    // fileName names the world in the title until another world is loaded,
+    // and is where Save World writes it.
     void openWorld(const World &world, std::optional<std::uint32_t> seed, const QString &fileName);
 
     // The edits of the world shown since it was loaded; clean when it has
@@ -119,6 +121,7 @@ private:
     QAction *aboutQtAction = nullptr;
     QAction *compareAction = nullptr;
     QPointer<CompareWindow> compareWindow; // while it is open
+    WorldFiles *worldFiles = nullptr;
 
     ConfigDialog *configDialog = nullptr;
     RulePage *rulePage = nullptr; // the dialog's second page
@@ -131,7 +134,6 @@ private:
     AntWorld *view = nullptr;
     std::unique_ptr<Colony> colony;
     GenerationTracker tracker; // the shortest paths of the colony's generations
-    QString worldFileName;     // the file the world came from, while it is shown
     bool exampleShown = false; // the dialog clears the Example's walls
     std::optional<std::uint32_t> fixedSeed; // the seed every start takes, if the user chose one
     std::uint32_t runSeed = 0;              // the generator's state when the colony last started

@@ -1,30 +1,30 @@
 #include "mainwindow.h"
 
+#include "windowsettings.h"
+#include "worldfiles.h"
+
 #include <QCloseEvent>
-#include <QSettings>
-
-namespace {
-
-const char *const kOrganisation = "Vormis Project";
-const char *const kApplication = "Vormis";
-
-} // namespace
 
 // A missing, unreadable or garbled geometry leaves the window as its
 // constructor made it.
 void MainWindow::readSettings()
 {
-    QSettings settings(QString::fromLatin1(kOrganisation), QString::fromLatin1(kApplication));
+    WindowSettings settings;
     restoreGeometry(settings.value(QStringLiteral("geometry"), QVariant()).toByteArray());
 }
 
 void MainWindow::writeSettings()
 {
-    QSettings settings(QString::fromLatin1(kOrganisation), QString::fromLatin1(kApplication));
+    WindowSettings settings;
     settings.setValue(QStringLiteral("geometry"), saveGeometry());
 }
 
-void MainWindow::closeEvent(QCloseEvent *)
+// Unsaved edits are saved, discarded or keep the window open, as the user says.
+void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (!worldFiles->mayLeaveWorld()) {
+        event->ignore();
+        return;
+    }
     writeSettings();
 }

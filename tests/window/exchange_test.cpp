@@ -175,7 +175,10 @@ private slots:
                 list << (action->isSeparator() ? QStringLiteral("--") : action->text());
             return list;
         };
-        QCOMPARE(texts(probe.fileMenu()), QStringList({QStringLiteral("--"), QStringLiteral("E&xit")}));
+        const QStringList files{QStringLiteral("&Open World\u2026"), QStringLiteral("Open &Recent"), QStringLiteral("--"),
+                                QStringLiteral("&Save World"), QStringLiteral("Save World &As\u2026"), QStringLiteral("--"),
+                                QStringLiteral("&Export Picture\u2026")};
+        QCOMPARE(texts(probe.fileMenu()), files + QStringList({QStringLiteral("--"), QStringLiteral("E&xit")}));
         QCOMPARE(texts(probe.optionsMenu()), QStringList({QStringLiteral("&Configure Vormis")}));
         QCOMPARE(texts(probe.helpMenu()), QStringList({QStringLiteral("About Tab"), QStringLiteral("About &Qt")}));
         QAction *exit = probe.fileMenu()->actions().last();

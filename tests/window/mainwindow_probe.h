@@ -33,6 +33,7 @@ public:
     ViewZoom *zoom() { return w.zoom; }
     SimulationMenu *simulation() { return w.simulation; }
     QMenu *viewMenu() { return w.viewMenu; }
+    class WorldFiles *worldFiles() { return w.worldFiles; }
 
     QString generationText() const { return w.generationLabel->text(); }
     QString antsText() const { return w.antsLabel->text(); }
