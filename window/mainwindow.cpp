@@ -77,6 +77,7 @@ void MainWindow::createCentralWidget()
     zoom = new ViewZoom(view);
     editor = new WorldEditor(view, *colony, this);
     connect(editor, &WorldEditor::worldEdited, this, &MainWindow::showEditedWorld);
+    worldFiles->setEdits(editor->undoStack());
     simulation = new SimulationMenu(advanceButton, startButton, stopButton, this);
 }
 
