@@ -38,8 +38,6 @@ public:
     WorldPicture picture() const;
     // The cell under a point of the viewport, none off the world.
     std::optional<Cell> cellAt(const QPoint &viewportPoint) const;
-    Cell homeCell() const { return {m_homeX, m_homeY}; }
-    Cell foodCell() const { return {m_foodX, m_foodY}; }
 
 protected:
     void drawBackground(QPainter *painter, const QRectF &rect) override;

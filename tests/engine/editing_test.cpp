@@ -10,7 +10,6 @@ TEST(Editing, RemovedWallsOpenTheWayAndKeepThePheromone)
     EXPECT_EQ(colony->arrivals(), 0);
     colony->pheromoneTable()[3][3] = 8.0;
     colony->removeObstacle(1, 0);
-    colony->removeObstacle(2, 2); // no obstacle: nothing happens
     EXPECT_TRUE(colony->isObstacle(0, 1) && colony->isObstacle(1, 1) && !colony->isObstacle(1, 0));
     colony->runGeneration();
     EXPECT_EQ(colony->arrivals(), 3);
