@@ -406,7 +406,7 @@ void MainWindow::showEditedWorld()
 // A colony just reset: nothing found yet, one generation run at once.
 void MainWindow::startAfresh()
 {
-    editor->undoStack()->clear(); // the edits were of the world before
+    editor->forgetEdits();
     runSeed = colony->randomState();
     convergence->chart()->restart(World::of(*colony), runSeed);
     tracker.reset();

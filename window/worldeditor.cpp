@@ -32,7 +32,9 @@ bool WorldEditor::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     if (type == QEvent::MouseMove && m_gesture != Gesture::None) {
-        if (cell)
+        if (!(mouse->buttons() & Qt::LeftButton))
+            release(); // the release went elsewhere: a dialog took the mouse
+        else if (cell)
             drag(*cell);
         return true;
     }
@@ -42,6 +44,13 @@ bool WorldEditor::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     return QObject::eventFilter(watched, event);
+}
+
+void WorldEditor::forgetEdits()
+{
+    m_gesture = Gesture::None;
+    m_stroke.clear();
+    m_undoStack->clear();
 }
 
 void WorldEditor::press(Cell cell)

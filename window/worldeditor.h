@@ -28,6 +28,9 @@ public:
     WorldEditor(AntWorld *view, Colony &colony, QObject *parent = nullptr);
 
     QUndoStack *undoStack() const { return m_undoStack; }
+    // Another world: a stroke or move under way ends without a trace, and
+    // the edits of the world before go.
+    void forgetEdits();
 
     // The changes the undo commands replay; each tells the window.
     void setWalls(const std::vector<Cell> &cells, bool walls);
