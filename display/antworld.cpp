@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+#include <algorithm>
+
 AntWorld::AntWorld(QGraphicsScene *scene, QWidget *parent)
     : QGraphicsView(scene, parent)
 {
@@ -51,6 +53,20 @@ WorldPicture AntWorld::picture() const
     world.showGrid = m_showGrid;
     world.showPheromone = m_showPheromone;
     return world;
+}
+
+// Cells are worldPixels / worldSize wide, as the painter draws them; the
+// pixels left over at the right and bottom belong to no cell.
+std::optional<Cell> AntWorld::cellAt(const QPoint &viewportPoint) const
+{
+    const int cell = m_worldPixels / std::max(m_worldSize, 1);
+    const QPointF scene = mapToScene(viewportPoint);
+    if (cell <= 0 || scene.x() < 0 || scene.y() < 0)
+        return std::nullopt;
+    const Cell at{static_cast<int>(scene.x()) / cell, static_cast<int>(scene.y()) / cell};
+    if (at.x >= m_worldSize || at.y >= m_worldSize)
+        return std::nullopt;
+    return at;
 }
 
 // The whole world is painted on every call, whatever rectangle is exposed.

@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QPainterPath>
 
+#include <optional>
+
 // The view the world is shown in.  It paints grid, pheromone, paths,
 // obstacles, home and food as its background from what its owner pushed in;
 // the ants are items on the scene above it.  Setters store and forget the
@@ -34,6 +36,8 @@ public:
 
     // What the view would paint now, for the runner's pictures and for tests.
     WorldPicture picture() const;
+    // The cell under a point of the viewport, none off the world.
+    std::optional<Cell> cellAt(const QPoint &viewportPoint) const;
 
 protected:
     void drawBackground(QPainter *painter, const QRectF &rect) override;

@@ -69,6 +69,12 @@ void ConvergenceChart::resizeEvent(QResizeEvent *)
     fitSubtitle();
 }
 
+void ConvergenceChart::worldEdited(const World &world)
+{
+    m_data.optimum = shortestPathCells(world);
+    update();
+}
+
 void ConvergenceChart::addGeneration(const GenerationResult &result, int best)
 {
     m_rows.push_back({1, m_seed, result, best});

@@ -27,6 +27,9 @@ public:
     // Forgets the generations: the colony has just started on the world,
     // its generator at seed.
     void restart(const World &world, std::uint32_t seed);
+    // The world was edited while the colony ran: the shortest possible path
+    // is worked out again, the generations stay.
+    void worldEdited(const World &world);
     // After each generation, with the best length so far (0: none yet).
     void addGeneration(const GenerationResult &result, int best);
 

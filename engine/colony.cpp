@@ -184,6 +184,64 @@ void Colony::addObstacle(const int &x, const int &y)
     ++m_obstacleCount;
     if (insideGrid(x, y))
         m_cellFlags[static_cast<std::size_t>(flagIndex(x, y))] |= Blocked;
+    if (m_textbook && std::find(m_textbook->bestPath.begin(), m_textbook->bestPath.end(), Cell{x, y}) !=
+                          m_textbook->bestPath.end())
+        forgetTextbookBest();
+}
+
+// Every entry of the cell goes (the list may hold it twice); the order of the
+// others stays.
+void Colony::removeObstacle(const int &x, const int &y)
+{
+    int kept = 0;
+    for (int i = 0; i < m_obstacleCount; ++i) {
+        if (m_obstacles[0][i] == x && m_obstacles[1][i] == y)
+            continue;
+        m_obstacles[0][kept] = m_obstacles[0][i];
+        m_obstacles[1][kept] = m_obstacles[1][i];
+        ++kept;
+    }
+    m_obstacleCount = kept;
+    if (insideGrid(x, y))
+        m_cellFlags[static_cast<std::size_t>(flagIndex(x, y))] &= static_cast<unsigned char>(~Blocked);
+}
+
+bool Colony::isFreeCell(int x, int y) const
+{
+    return insideGrid(x, y) && x < m_size && y < m_size && !isObstacle(x, y);
+}
+
+bool Colony::moveHome(const int &x, const int &y)
+{
+    if (!isFreeCell(x, y) || (x == m_foodX && y == m_foodY))
+        return false;
+    setHome(x, y);
+    forgetTextbookBest();
+    return true;
+}
+
+// The window's rule gives the food cell a routing value of its own at the
+// reset; the old cell keeps what the ants added to it.
+bool Colony::moveFood(const int &x, const int &y)
+{
+    if (!isFreeCell(x, y) || (x == m_homeX && y == m_homeY))
+        return false;
+    if (m_tablesRule == Rule::Vormis && insideGrid(m_foodX, m_foodY)) {
+        const double bonus = m_foodRouting - m_initialRouting;
+        setRouting(m_foodX, m_foodY, m_routing[m_foodX][m_foodY] - bonus);
+        setRouting(x, y, m_routing[x][y] + bonus);
+    }
+    setFood(x, y);
+    forgetTextbookBest();
+    return true;
+}
+
+void Colony::forgetTextbookBest()
+{
+    if (!m_textbook)
+        return;
+    m_textbook->bestLength = 0;
+    m_textbook->bestPath.clear();
 }
 
 bool Colony::isObstacle(const int &x, const int &y) const

@@ -99,6 +99,16 @@ public:
 
     void addObstacle(const int &x, const int &y);
     bool isObstacle(const int &x, const int &y) const;
+
+    // Live editing between generations: the tables, the pheromone and the
+    // ants' last walks stay as they are, and the next generation walks the
+    // changed world.  A cell that is no obstacle is left alone.
+    void removeObstacle(const int &x, const int &y);
+    // Home or food to another cell of the grid that is neither an obstacle
+    // nor the other one; false, and nothing changed, for any other cell.
+    // The food's routing bonus goes with the food.
+    bool moveHome(const int &x, const int &y);
+    bool moveFood(const int &x, const int &y);
     bool isOnAntPath(const int &ant, const int &x, const int &y) const;
 
     double randomValue(double low, double span);
@@ -213,6 +223,8 @@ private:
     void deposit(const AntState &ant);
     void printTable(std::ostream &out, const Table<double> &table, int precision) const;
     void refreshRule();
+    bool isFreeCell(int x, int y) const;
+    void forgetTextbookBest(); // a textbook rule's best path, no longer walkable
 
     class Textbook; // the textbook rules, in textbook.cpp
 };

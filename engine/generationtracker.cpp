@@ -36,6 +36,22 @@ const GenerationResult &GenerationTracker::observe(const Colony &colony)
     return m_last;
 }
 
+bool GenerationTracker::dropBrokenBest(const Colony &colony)
+{
+    if (m_bestPath.empty())
+        return false;
+    const bool fromHome = m_bestPath.front() == Cell{colony.homeX(), colony.homeY()};
+    const bool toFood = m_bestPath.back() == Cell{colony.foodX(), colony.foodY()};
+    const bool walled = std::any_of(m_bestPath.begin(), m_bestPath.end(),
+                                    [&colony](const Cell &cell) { return colony.isObstacle(cell.x, cell.y); });
+    if (fromHome && toFood && !walled)
+        return false;
+    m_best = 0;
+    m_bestGeneration = 0;
+    m_bestPath.clear();
+    return true;
+}
+
 std::vector<Cell> pathCells(const AntState &ant, int length)
 {
     std::vector<Cell> cells;

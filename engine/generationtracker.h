@@ -36,6 +36,10 @@ public:
     void reset();
     // To be called after each runGeneration.
     const GenerationResult &observe(const Colony &colony);
+    // After the colony's world was edited: forgets the best path when it no
+    // longer leads from home to food or crosses an obstacle, so that any
+    // later arrival can replace it.  True when it was forgotten.
+    bool dropBrokenBest(const Colony &colony);
 
     const GenerationResult &last() const { return m_last; }
     int best() const { return m_best; } // 0 while none is known

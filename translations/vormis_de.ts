@@ -717,6 +717,30 @@
         <source>Compare two rules side by side on this world, from the same seed</source>
         <translation>Zwei Regeln nebeneinander auf dieser Welt vergleichen, vom selben Startwert</translation>
     </message>
+    <message>
+        <source>%1 — food out of reach</source>
+        <translation>%1 — Futter unerreichbar</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Z</source>
+        <translation>Ctrl+Shift+Z</translation>
+    </message>
 </context>
 <context>
     <name>Rule</name>
@@ -983,6 +1007,25 @@
     <message>
         <source>Ctrl+0</source>
         <translation>Ctrl+0</translation>
+    </message>
+</context>
+<context>
+    <name>WorldEditor</name>
+    <message>
+        <source>Draw Walls</source>
+        <translation>Wände zeichnen</translation>
+    </message>
+    <message>
+        <source>Erase Walls</source>
+        <translation>Wände entfernen</translation>
+    </message>
+    <message>
+        <source>Move Home</source>
+        <translation>Nest verschieben</translation>
+    </message>
+    <message>
+        <source>Move Food</source>
+        <translation>Futter verschieben</translation>
     </message>
 </context>
 <context>

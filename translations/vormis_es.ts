@@ -717,6 +717,30 @@
         <source>Compare two rules side by side on this world, from the same seed</source>
         <translation>Comparar dos reglas lado a lado en este mundo, desde la misma semilla</translation>
     </message>
+    <message>
+        <source>%1 — food out of reach</source>
+        <translation>%1 — comida fuera de alcance</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Z</source>
+        <translation>Ctrl+Shift+Z</translation>
+    </message>
 </context>
 <context>
     <name>Rule</name>
@@ -983,6 +1007,25 @@
     <message>
         <source>Ctrl+0</source>
         <translation>Ctrl+0</translation>
+    </message>
+</context>
+<context>
+    <name>WorldEditor</name>
+    <message>
+        <source>Draw Walls</source>
+        <translation>Dibujar muros</translation>
+    </message>
+    <message>
+        <source>Erase Walls</source>
+        <translation>Borrar muros</translation>
+    </message>
+    <message>
+        <source>Move Home</source>
+        <translation>Mover el nido</translation>
+    </message>
+    <message>
+        <source>Move Food</source>
+        <translation>Mover la comida</translation>
     </message>
 </context>
 <context>

@@ -717,6 +717,30 @@
         <source>Compare two rules side by side on this world, from the same seed</source>
         <translation>Comparer deux règles côte à côte sur ce monde, depuis la même graine</translation>
     </message>
+    <message>
+        <source>%1 — food out of reach</source>
+        <translation>%1 — nourriture hors d&apos;atteinte</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Z</source>
+        <translation>Ctrl+Shift+Z</translation>
+    </message>
 </context>
 <context>
     <name>Rule</name>
@@ -983,6 +1007,25 @@
     <message>
         <source>Ctrl+0</source>
         <translation>Ctrl+0</translation>
+    </message>
+</context>
+<context>
+    <name>WorldEditor</name>
+    <message>
+        <source>Draw Walls</source>
+        <translation>Dessiner des murs</translation>
+    </message>
+    <message>
+        <source>Erase Walls</source>
+        <translation>Effacer des murs</translation>
+    </message>
+    <message>
+        <source>Move Home</source>
+        <translation>Déplacer le nid</translation>
+    </message>
+    <message>
+        <source>Move Food</source>
+        <translation>Déplacer la nourriture</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,7 @@
 #include "simulationmenu.h"
 #include "sweep.h"
 #include "viewzoom.h"
+#include "worldeditor.h"
 #include "worldfiles.h"
 #include "worldimage.h"
 
@@ -36,6 +37,7 @@
 #include <QDoubleSpinBox>
 #include <QFileInfo>
 #include <QTimeLine>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -73,6 +75,9 @@ void MainWindow::createCentralWidget()
     describeControls();
     orderKeyboardFocus();
     zoom = new ViewZoom(view);
+    editor = new WorldEditor(view, *colony, this);
+    connect(editor, &WorldEditor::worldEdited, this, &MainWindow::showEditedWorld);
+    worldFiles->setEdits(editor->undoStack());
     simulation = new SimulationMenu(advanceButton, startButton, stopButton, this);
 }
 
@@ -368,12 +373,40 @@ void MainWindow::showTitle()
     QString document = QFileInfo(worldFiles->currentFile()).fileName();
     if (!rule.isEmpty())
         document = document.isEmpty() ? rule : tr("%1 (%2)").arg(document, rule);
-    setWindowTitle(document.isEmpty() ? tr("Vormis") : tr("%1 \u2014 Vormis").arg(document));
+    QString title = document.isEmpty() ? tr("Vormis") : tr("%1 \u2014 Vormis").arg(document);
+    if (shortestPathCells(World::of(*colony)) == 0)
+        title = tr("%1 \u2014 food out of reach").arg(title);
+    setWindowTitle(title);
+}
+
+QUndoStack *MainWindow::undoStack() const
+{
+    return editor->undoStack();
+}
+
+// The colony's world was edited while it runs: the view, the chart's
+// shortest possible path and the title follow, and a best path that can no
+// longer be walked is forgotten until the ants find another.
+void MainWindow::showEditedWorld()
+{
+    if (tracker.dropBrokenBest(*colony)) {
+        bestLength = kNoPathYet;
+        bestPath = QPainterPath();
+        view->setBestPath(bestPath);
+    }
+    const World world = World::of(*colony);
+    view->setObstaclePath(obstacleOutline(world.obstacles, worldPixels / worldSize));
+    convergence->chart()->worldEdited(world);
+    showWorldCells();
+    showStatus();
+    showTitle();
+    view->viewport()->update();
 }
 
 // A colony just reset: nothing found yet, one generation run at once.
 void MainWindow::startAfresh()
 {
+    editor->forgetEdits();
     runSeed = colony->randomState();
     convergence->chart()->restart(World::of(*colony), runSeed);
     tracker.reset();
@@ -549,6 +582,13 @@ void MainWindow::createMenus()
     worldFiles->addActionsTo(fileMenu);
     fileMenu->addSeparator();
     fileMenu->addAction(exitAction);
+
+    editMenu = menuBar()->addMenu(tr("&Edit"));
+    QAction *undo = undoStack()->createUndoAction(this, tr("&Undo"));
+    undo->setShortcut(QKeySequence(tr("Ctrl+Z")));
+    QAction *redo = undoStack()->createRedoAction(this, tr("&Redo"));
+    redo->setShortcut(QKeySequence(tr("Ctrl+Shift+Z")));
+    editMenu->addActions({undo, redo});
 
     viewMenu = menuBar()->addMenu(tr("&View"));
     viewMenu->addAction(convergence->toggleViewAction());

@@ -20,6 +20,7 @@ class ConvergenceDock;
 class RulePage;
 class SimulationMenu;
 class ViewZoom;
+class WorldEditor;
 class WorldFiles;
 class QAction;
 class QCheckBox;
@@ -31,6 +32,7 @@ class QMenu;
 class QPushButton;
 class QSlider;
 class QSpinBox;
+class QUndoStack;
 
 // The program's window and the controller of the simulation: it owns the
 // colony, the scene with the animated ants, the world view and the control
@@ -49,6 +51,10 @@ public:
     // and is where Save World writes it.
     void openWorld(const World &world, std::optional<std::uint32_t> seed, const QString &fileName);
 
+    // The edits of the world shown since it was loaded; clean when it has
+    // none left.  A new world, the Example or a reset empties it.
+    QUndoStack *undoStack() const;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -62,6 +68,7 @@ private slots:
     void setDefaults();
     void about();
     void compareRules();
+    void showEditedWorld();
 
 private:
     void createActions();
@@ -104,6 +111,7 @@ private:
     QCheckBox *gridCheckBox = nullptr;
 
     QMenu *fileMenu = nullptr;
+    QMenu *editMenu = nullptr;
     QMenu *viewMenu = nullptr;
     QMenu *optionsMenu = nullptr;
     QMenu *helpMenu = nullptr;
@@ -119,6 +127,7 @@ private:
     RulePage *rulePage = nullptr; // the dialog's second page
     ConvergenceDock *convergence = nullptr;
     ViewZoom *zoom = nullptr;
+    WorldEditor *editor = nullptr;
     SimulationMenu *simulation = nullptr;
     std::unique_ptr<QGraphicsScene> scene;
     QPainterPath bestPath;

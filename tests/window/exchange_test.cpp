@@ -167,8 +167,8 @@ private slots:
         QStringList titles;
         for (QAction *menu : window.menuBar()->actions())
             titles << menu->text();
-        QCOMPARE(titles, QStringList({QStringLiteral("&File"), QStringLiteral("&View"), QStringLiteral("&Simulation"),
-                                      QStringLiteral("&Options"), QStringLiteral("&Help")}));
+        QCOMPARE(titles, QStringList({QStringLiteral("&File"), QStringLiteral("&Edit"), QStringLiteral("&View"),
+                                      QStringLiteral("&Simulation"), QStringLiteral("&Options"), QStringLiteral("&Help")}));
         const auto texts = [](QMenu *menu) {
             QStringList list;
             for (QAction *action : menu->actions())
