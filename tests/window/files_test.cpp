@@ -130,9 +130,8 @@ private slots:
     {
         MainWindow window;
         MainWindowProbe probe(window);
-        QUndoStack edits;
-        probe.worldFiles()->setEdits(&edits);
         window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
         const QString saved = file("saved.txt");
         window.openWorld(World::example(), 1, saved);
         answerNextBox(QMessageBox::Cancel);
@@ -140,18 +139,24 @@ private slots:
         QCOMPARE(m_said, QStringLiteral("no message box"));
 
         window.show();
-        edits.push(new QUndoCommand(QStringLiteral("a wall")));
+        const auto clickCell = [&probe](Cell cell) {
+            const QPointF centre = cellCentre(cell.x, cell.y, 600 / World::of(probe.colony()).size);
+            QTest::mouseClick(probe.view()->viewport(), Qt::LeftButton, {}, probe.view()->mapFromScene(centre));
+        };
+        clickCell({0, 7}); // a wall in the example's free bottom row
         answerNextBox(QMessageBox::Cancel);
         QVERIFY(!window.close());
         QVERIFY(window.isVisible() && !QFile::exists(saved));
         answerNextBox(QMessageBox::Save);
         QVERIFY(window.close());
         QFile out(saved);
-        QVERIFY(out.open(QIODevice::ReadOnly) && edits.isClean());
-        QCOMPARE(out.readAll(), worldText(World::example()));
+        QVERIFY(out.open(QIODevice::ReadOnly) && window.undoStack()->isClean());
+        World walled = World::example();
+        walled.setObstacle({0, 7});
+        QCOMPARE(out.readAll(), worldText(walled));
 
         window.show();
-        edits.push(new QUndoCommand(QStringLiteral("another wall")));
+        clickCell({0, 7});
         answerNextBox(QMessageBox::Discard);
         QVERIFY(window.close());
         QCOMPARE(m_said, QStringLiteral("The world has edits that are not saved. Save them?"));
