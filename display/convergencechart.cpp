@@ -82,6 +82,7 @@ void ConvergenceChart::addGeneration(const GenerationResult &result, int best)
     m_data.bestSoFar.push_back(best);
     m_data.meanLength.push_back(result.antsAtFood > 0 ? static_cast<double>(result.lengthSum) / result.antsAtFood : -1.0);
     m_data.shareAtFood.push_back(m_ants > 0 ? static_cast<double>(result.antsAtFood) / m_ants : 0.0);
+    m_data.optimumByGeneration.push_back(m_data.optimum);
     if (m_pointed == static_cast<int>(m_rows.size()))
         emit readoutChanged(readout(m_pointed));
     update();

@@ -27,6 +27,10 @@ struct ChartData
     // empty.
     std::vector<double> meanLength;
     std::vector<double> shareAtFood;
+    // The window's live chart also keeps the shortest possible length at each
+    // generation (0: out of reach); where walls were drawn during the run it
+    // changes, and the dashed line steps with it.  Empty: optimum throughout.
+    std::vector<int> optimumByGeneration;
 };
 
 QImage renderChart(const ChartData &data, QSize size = QSize(900, 500));

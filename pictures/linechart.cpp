@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 // The chart of one run: each generation's best, the best so far, the mean of
 // the runs' best so far and the shortest possible, over the generations.  The
@@ -27,6 +28,34 @@ const QColor kShareAtFood(165, 165, 165);
 constexpr double kShareAxisRight = 64; // room right of the plot for the share's axis
 
 std::vector<LegendEntry> legendEntries(const ChartData &data);
+
+// Walls drawn during the run changed the shortest possible path.
+bool optimumChanged(const ChartData &data)
+{
+    const auto &optimum = data.optimumByGeneration;
+    return std::adjacent_find(optimum.begin(), optimum.end(), std::not_equal_to<int>()) != optimum.end();
+}
+
+// The shortest possible length of each generation, a step where it changed
+// and a gap where the food was out of reach.
+void drawOptimumSteps(QPainter &painter, const ChartFrame &f, const std::vector<int> &optimum)
+{
+    QPainterPath line;
+    int last = 0;
+    for (std::size_t g = 0; g < optimum.size(); ++g) {
+        const int value = optimum[g];
+        const double x = f.xAt(static_cast<double>(g + 1));
+        if (value > 0 && last == 0)
+            line.moveTo(x, f.yAt(value));
+        else if (value != last && last > 0)
+            line.lineTo(x, f.yAt(last));
+        if (value > 0 && last > 0 && (value != last || g + 1 == optimum.size()))
+            line.lineTo(x, f.yAt(value));
+        last = value;
+    }
+    painter.setPen(QPen(kOptimum, 2, Qt::DashLine, Qt::FlatCap));
+    painter.drawPath(line);
+}
 
 bool showsShare(const ChartData &data)
 {
@@ -52,6 +81,11 @@ ChartFrame chartFrame(const ChartData &data, QSize size)
     }
     for (const double mean : data.meanLength)
         high = std::max(high, static_cast<int>(std::ceil(mean)));
+    for (const int optimum : data.optimumByGeneration)
+        if (optimum > 0 && (any || data.optimum > 0)) {
+            low = std::min(low, optimum);
+            high = std::max(high, optimum);
+        }
     const double right = showsShare(data) ? kShareAxisRight : kPlotRight;
     ChartFrame frame = generationFrame(legendEntries(data), size, right, generations, low, high);
     frame.any = any;
@@ -138,7 +172,9 @@ void drawPlot(QPainter &painter, const ChartFrame &f, const ChartData &data)
     painter.save();
     painter.setClipRect(f.plot.adjusted(-4, -4, 4, 4));
     // First, so that the paths that reach it stay in sight over it.
-    if (data.optimum > 0)
+    if (optimumChanged(data))
+        drawOptimumSteps(painter, f, data.optimumByGeneration);
+    else if (data.optimum > 0)
         drawOptimumLine(painter, f.plot, f.yAt(data.optimum));
     drawColumnLine(painter, f, data.shareAtFood, QPen(kShareAtFood, 1), [&f](double share) { return f.shareY(share); });
     if (columnPerGeneration)

@@ -95,6 +95,9 @@ private slots:
         QCOMPARE(probe.convergence()->chart()->data().optimum, 14); // 8 steps to (4, 8), then (5, 9) and 4 more
         QTest::mouseClick(probe.advanceButton(), Qt::LeftButton);
         QVERIFY(probe.bestLength() >= 14 && probe.bestLength() < kNoPathYet);
+        const std::vector<int> optimum = probe.convergence()->chart()->data().optimumByGeneration;
+        QCOMPARE(optimum.size(), std::size_t(41)); // the chart's dashed line steps from 10 to 14
+        QVERIFY(optimum.front() == 10 && optimum[20] == 10 && optimum[21] == 14 && optimum.back() == 14);
     }
 };
 
